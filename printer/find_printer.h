@@ -1,0 +1,14 @@
+// Reaching the printer: the spooler's queues of the model's driver, and the
+// Select Printer dialog when there are several.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The queue confirmed last in the Select Printer dialog during this run.
+extern std::string rememberedPrinterName;
+
+// True with a queue name OpenPrinterA accepts; false after telling the user
+// why, or after the user cancelled the choice.
+bool findModelPrinter(HWND owner, std::string* printerName);

@@ -1,0 +1,25 @@
+// Printer queues of the test prefix's real spooler. A queue of the model's
+// driver prints to a file port inside the build tree, whose bytes a test reads
+// back after the job ended.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr const char* ModelDriver = "Velmora DX-4170";
+
+// Deletes every queue of the prefix, so a test starts from a known set.
+void removeAllPrinters();
+// Installs a driver of that name (backed by Wine's PostScript driver files).
+bool ensureDriver(const std::string& driverName);
+// Adds a queue; an empty port means the queue's own file under build/ports.
+bool addQueue(const std::string& name, const std::string& driverName = ModelDriver,
+              const std::string& port = std::string());
+bool deleteQueue(const std::string& name);
+
+// The Windows path of the queue's default port file.
+std::string portFilePath(const std::string& queue);
+bool portFileExists(const std::string& queue);
+std::vector<uint8_t> readPortFile(const std::string& queue);
+void removePortFile(const std::string& queue);

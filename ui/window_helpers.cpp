@@ -1,0 +1,64 @@
+#include "ui/window_helpers.h"
+
+#include <cstdarg>
+
+#include "resource.h"
+
+namespace {
+HINSTANCE instanceHandle = nullptr;
+constexpr int StringBufferSize = 260;
+// wsprintf never writes more than 1024 characters.
+constexpr int MessageBufferSize = 1025;
+}  // namespace
+
+char productCaption[255] = "";
+
+HINSTANCE appInstance() {
+    return instanceHandle ? instanceHandle : GetModuleHandleA(nullptr);
+}
+
+void setAppInstance(HINSTANCE instance) { instanceHandle = instance; }
+
+std::string loadString(UINT id) {
+    char buffer[StringBufferSize];
+    int length = LoadStringA(appInstance(), id, buffer, StringBufferSize);
+    if (length <= 0) return std::string();
+    if (length >= StringBufferSize) length = StringBufferSize - 1;
+    return std::string(buffer, static_cast<size_t>(length));
+}
+
+void loadProductCaption() {
+    if (LoadStringA(appInstance(), IDS_PRODUCT_CAPTION, productCaption, sizeof productCaption) <= 0)
+        productCaption[0] = '\0';
+}
+
+bool centerWindowOnScreen(HWND window) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int captionHeight = GetSystemMetrics(SM_CYCAPTION);
+    if (screenWidth <= 0 || screenHeight <= 0 || captionHeight < 0) return false;
+    RECT client;
+    if (!GetClientRect(window, &client)) return false;
+    const int w = client.right - client.left;
+    const int h = client.bottom - client.top;
+    const int x = w < screenWidth ? (screenWidth - w) / 2 : 0;
+    const int y = h + captionHeight < screenHeight ? (screenHeight - h - captionHeight) / 2 : 0;
+    return SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != 0;
+}
+
+void reportError(HWND owner, UINT textId, ...) {
+    if (productCaption[0] == '\0') loadProductCaption();
+    const std::string format = loadString(textId);
+    char text[MessageBufferSize];
+    va_list args;
+    va_start(args, textId);
+    wvsprintfA(text, format.c_str(), args);
+    va_end(args);
+    MessageBoxA(owner, text, productCaption, MB_OK | MB_ICONERROR);
+}
+
+bool askYesNo(HWND owner, UINT textId) {
+    if (productCaption[0] == '\0') loadProductCaption();
+    const std::string text = loadString(textId);
+    return MessageBoxA(owner, text.c_str(), productCaption, MB_YESNO) == IDYES;
+}
