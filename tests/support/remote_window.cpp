@@ -1,0 +1,83 @@
+#include "remote_window.h"
+
+#include <vector>
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    const char* caption;
+    HWND except;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    if (window == search->except || !IsWindowVisible(window)) return TRUE;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (search->processId != 0 && owner != search->processId) return TRUE;
+    char caption[256] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    if (strcmp(caption, search->caption) != 0) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+}  // namespace
+
+HWND waitForWindow(DWORD processId, const char* caption, DWORD timeoutMs, HWND except) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        WindowSearch search = {processId, caption, except, nullptr};
+        EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        if (GetTickCount() - start > timeoutMs) return nullptr;
+        Sleep(20);
+    }
+}
+
+bool waitForWindowGone(HWND window, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (IsWindow(window)) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+std::string controlText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) return std::string();
+    // WM_GETTEXT is marshalled between processes; ask for the length first.
+    LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0) return std::string();
+    std::vector<char> text(static_cast<size_t>(length) + 1);
+    LRESULT got = SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
+}
+
+std::string selectedListText(HWND dialog, int listId) {
+    HWND list = GetDlgItem(dialog, listId);
+    LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR) return std::string();
+    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR) return std::string();
+    std::vector<char> text(static_cast<size_t>(length) + 1);
+    LRESULT got = SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
+}
+
+void postClick(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+bool sendClick(HWND dialog, int id, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
+bool startProgram(const std::string& commandLine, PROCESS_INFORMATION* info) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, info) !=
+           FALSE;
+}

@@ -1,0 +1,31 @@
+// Driving another process's windows from outside, as a user would: find a
+// window by its caption, read its controls, press its buttons. Used by the
+// end-to-end tests, the demo run and the benchmark, which all start the real
+// corvex.exe as a process of its own.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// A visible top-level window of `processId` whose caption is `caption`
+// (any process when processId is 0), other than `except`; nullptr after
+// `timeoutMs`. The main window and its message boxes share one caption, so
+// a message box is found by passing the main window as `except`.
+HWND waitForWindow(DWORD processId, const char* caption, DWORD timeoutMs, HWND except = nullptr);
+// Waits until `window` is gone; false on time-out.
+bool waitForWindowGone(HWND window, DWORD timeoutMs);
+
+std::string controlText(HWND dialog, int id);
+// The text of a list box's selected entry, "" when none is selected.
+std::string selectedListText(HWND dialog, int listId);
+
+// Presses a button without waiting for what it sets off (a modal dialog may
+// open behind the press, and the caller must stay free to answer it).
+void postClick(HWND dialog, int id);
+// Presses a button and waits until the window has handled the press.
+bool sendClick(HWND dialog, int id, DWORD timeoutMs);
+
+// Starts a program with the given command line; the process handle and id
+// come back in `info` (the caller closes the handles).
+bool startProgram(const std::string& commandLine, PROCESS_INFORMATION* info);

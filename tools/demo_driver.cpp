@@ -1,0 +1,75 @@
+// Drives a running corvex.exe from outside, by window captions and control
+// ids, the way a user would on the first run of the demo.
+//   demo_driver.exe send <port file>   first run: take "USA", press Send Settings,
+//                                      wait until the job reached the port file
+//   demo_driver.exe exit               close the window and answer Yes
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "remote_window.h"
+#include "resource.h"
+
+namespace {
+constexpr DWORD Patience = 30000;
+
+long fileSize(const char* path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return -1;
+    return static_cast<long>(data.nFileSizeLow);
+}
+
+int send(const char* portFile) {
+    // A first run asks for the country before the main window appears.
+    HWND country = waitForWindow(0, "Select Country", 5000);
+    if (country) {
+        printf("country dialog: \"%s\" preselected, pressing &Select\n",
+               selectedListText(country, IDC_COUNTRY_LIST).c_str());
+        postClick(country, IDOK);
+        waitForWindowGone(country, Patience);
+    }
+    HWND main = waitForWindow(0, "Quillset", Patience);
+    if (!main) {
+        fprintf(stderr, "demo_driver: the main window did not appear\n");
+        return 1;
+    }
+    DeleteFileA(portFile);
+    printf("pressing \"%s\"\n", controlText(main, IDC_SEND_SETTINGS).c_str());
+    postClick(main, IDC_SEND_SETTINGS);
+    const DWORD start = GetTickCount();
+    while (fileSize(portFile) < 98) {
+        if (GetTickCount() - start > Patience) {
+            fprintf(stderr, "demo_driver: nothing reached %s\n", portFile);
+            return 1;
+        }
+        Sleep(50);
+    }
+    // Where the window stands, so the caller can cut it out of a screenshot.
+    RECT frame;
+    GetWindowRect(main, &frame);
+    printf("window %ldx%ld+%ld+%ld\n", frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top);
+    return 0;
+}
+
+int exitProgram() {
+    HWND main = waitForWindow(0, "Quillset", Patience);
+    if (!main) return 1;
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    HWND question = waitForWindow(0, "Quillset", Patience, main);
+    if (!question) {
+        fprintf(stderr, "demo_driver: no exit question\n");
+        return 1;
+    }
+    postClick(question, IDYES);
+    return waitForWindowGone(main, Patience) ? 0 : 1;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && strcmp(argv[1], "send") == 0) return send(argv[2]);
+    if (argc == 2 && strcmp(argv[1], "exit") == 0) return exitProgram();
+    fprintf(stderr, "usage: demo_driver send <port file> | demo_driver exit\n");
+    return 2;
+}
