@@ -26,6 +26,17 @@ struct PitchGeometry {
     uint16_t rightMax;
 };
 
+// The rows are kept in exactly the byte form described above: no padding,
+// and words in the host's order, which must be little-endian for them to be
+// the little-endian words of the row.
+static_assert(sizeof(FontPair) == 2, "a font pair is two bytes");
+static_assert(sizeof(ValueRow) == 4, "a value row is four bytes");
+static_assert(offsetof(ValueRow, value) == 2, "a value row's word follows its two bytes");
+static_assert(sizeof(PitchGeometry) == 10, "a pitch geometry row is ten bytes");
+static_assert(offsetof(PitchGeometry, leftMin) == 2 && offsetof(PitchGeometry, rightMax) == 8,
+              "a pitch geometry row's words follow its two bytes");
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "table words are stored little-endian");
+
 extern const FontPair FontCodeTableStandard[14];
 extern const FontPair FontCodeTableVariant[11];
 extern const ValueRow PointSizeTable[15];

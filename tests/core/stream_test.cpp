@@ -1,0 +1,162 @@
+// The transfer stream that carries a block to the printer.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "settings/country_defaults.h"
+#include "settings/transfer_stream.h"
+
+namespace {
+
+std::vector<uint8_t> encode(const SettingsBlock& block) {
+    uint8_t buffer[TransferStreamBufferSize];
+    const size_t length = encodeTransferStream(block, buffer, sizeof buffer);
+    return std::vector<uint8_t>(buffer, buffer + length);
+}
+
+const uint8_t Header[7] = {0x1B, 0x1B, 0x00, '7', '4', '2', 0x00};
+
+// Where the stream carries block byte k's low nibble (its high nibble
+// follows); -1 for the reserved byte 23.
+int streamOffsetOf(int k) {
+    if (k < 23) return 10 + 2 * k;
+    if (k == 23) return -1;
+    return 66 + 2 * (k - 24);
+}
+
+}  // namespace
+
+TEST(TransferStream, DefaultRowByteForByte) {
+    std::vector<uint8_t> expected;
+    auto header = [&](uint8_t command) {
+        expected.insert(expected.end(), Header, Header + 7);
+        expected.push_back(command);
+    };
+    header(0x02);
+    expected.insert(expected.end(), {0x00, 0x17});
+    // Row 4 (Finland), bytes 0 to 22, low nibble first.
+    expected.insert(expected.end(), {
+                                        0x05, 0x07,  // 0x75: IBM, Graphic 2, Sweden
+                                        0x00, 0x00,  // code page USA
+                                        0x04, 0x09,  // 0x94
+                                        0x00, 0x00, 0x00, 0x00,
+                                        0x01, 0x00,  // Auto Online
+                                        0x00, 0x02,  // Auto feed XT Off
+                                        0x06, 0x00,  // 9600 baud
+                                        0x00, 0x00,
+                                        0x05, 0x01,              // point size 21
+                                        0x04, 0x0B, 0x00, 0x00,  // line spacing 180
+                                        0x00, 0x0A, 0x02, 0x03,  // page length 12960 = 0x32A0
+                                    });
+    expected.insert(expected.end(), 12, 0x00);  // top, bottom and left margins
+    expected.insert(expected.end(), {0x00, 0x05, 0x00, 0x00, 0x08, 0x02});  // right margin 80, centering 40
+    header(0x02);
+    expected.insert(expected.end(), {0x18, 0x08});
+    expected.insert(expected.end(), 16, 0x00);
+    header(0x06);
+    header(0x05);
+    ASSERT_EQ(expected.size(), 98u);
+    EXPECT_EQ(encode(CountryDefaultTable[4]), expected);
+}
+
+TEST(TransferStream, FramesStartWhereTheLayoutSays) {
+    const std::vector<uint8_t> s = encode(CountryDefaultTable[0]);
+    ASSERT_EQ(s.size(), TransferStreamLength);
+    for (size_t at : {0u, 56u, 82u, 90u}) {
+        SCOPED_TRACE(at);
+        EXPECT_EQ(std::memcmp(&s[at], Header, 7), 0);
+    }
+    EXPECT_EQ(s[7], 0x02);
+    EXPECT_EQ(s[8], 0x00);
+    EXPECT_EQ(s[9], 0x17);
+    EXPECT_EQ(s[63], 0x02);
+    EXPECT_EQ(s[64], 0x18);
+    EXPECT_EQ(s[65], 0x08);
+    EXPECT_EQ(s[89], 0x06);
+    EXPECT_EQ(s[97], 0x05);
+    // Row 0 starts its data with 0x00 0x00 and its second frame is all zero.
+    EXPECT_EQ(s[10], 0x00);
+    EXPECT_EQ(s[11], 0x00);
+    for (size_t i = 66; i < 82; ++i) EXPECT_EQ(s[i], 0) << "offset " << i;
+}
+
+TEST(TransferStream, WorkedExample) {
+    SettingsBlock b = CountryDefaultTable[0];
+    b.bytes[0] = 0x75;
+    const std::vector<uint8_t> s = encode(b);
+    ASSERT_EQ(s.size(), 98u);
+    EXPECT_EQ(s[10], 0x05);
+    EXPECT_EQ(s[11], 0x07);
+    EXPECT_EQ(s[30], 0x04);  // lineSpacing 180
+    EXPECT_EQ(s[31], 0x0B);
+    EXPECT_EQ(s[32], 0x00);
+    EXPECT_EQ(s[33], 0x00);
+}
+
+TEST(TransferStream, EachBlockByteLandsAtItsOwnPair) {
+    const SettingsBlock zero{};
+    const std::vector<uint8_t> base = encode(zero);
+    for (int k = 0; k < 32; ++k) {
+        SCOPED_TRACE("block byte " + std::to_string(k));
+        SettingsBlock b{};
+        b.bytes[k] = 0xA7;
+        const std::vector<uint8_t> s = encode(b);
+        ASSERT_EQ(s.size(), 98u);
+        const int at = streamOffsetOf(k);
+        for (int i = 0; i < 98; ++i) {
+            uint8_t want = base[i];
+            if (i == at) want = 0x07;
+            if (i == at + 1 && at >= 0) want = 0x0A;
+            EXPECT_EQ(s[i], want) << "offset " << i;
+        }
+    }
+}
+
+TEST(TransferStream, CenteringPositionChangesOneByte) {
+    SettingsBlock b = CountryDefaultTable[0];
+    const std::vector<uint8_t> before = encode(b);
+    b.bytes[22] = 41;
+    const std::vector<uint8_t> after = encode(b);
+    EXPECT_EQ(before[54], 0x08);
+    EXPECT_EQ(after[54], 0x09);
+    for (size_t i = 0; i < 98; ++i) {
+        if (i == 54) continue;
+        EXPECT_EQ(before[i], after[i]) << "offset " << i;
+    }
+}
+
+TEST(TransferStream, ReservedByte23NeverTravels) {
+    SettingsBlock b = CountryDefaultTable[9];
+    const std::vector<uint8_t> base = encode(b);
+    for (int v : {0x01, 0x5A, 0xFF}) {
+        b.bytes[23] = static_cast<uint8_t>(v);
+        EXPECT_EQ(encode(b), base) << "byte 23 = " << v;
+    }
+}
+
+TEST(TransferStream, AlwaysNinetyEightBytesNibblesOnly) {
+    SettingsBlock full;
+    std::memset(full.bytes, 0xFF, sizeof full.bytes);
+    const std::vector<uint8_t> s = encode(full);
+    ASSERT_EQ(s.size(), 98u);
+    for (int k = 0; k < 32; ++k) {
+        const int at = streamOffsetOf(k);
+        if (at < 0) continue;
+        EXPECT_EQ(s[at], 0x0F);
+        EXPECT_EQ(s[at + 1], 0x0F);
+    }
+}
+
+TEST(TransferStream, TooSmallBufferGetsNothing) {
+    uint8_t buffer[TransferStreamLength];
+    std::memset(buffer, 0xCC, sizeof buffer);
+    EXPECT_EQ(encodeTransferStream(CountryDefaultTable[0], buffer, sizeof buffer - 1), 0u);
+    for (uint8_t byte : buffer) ASSERT_EQ(byte, 0xCC);
+    EXPECT_EQ(encodeTransferStream(CountryDefaultTable[0], nullptr, 200), 0u);
+    // An exact-size buffer on the heap is enough, and nothing is written past it.
+    std::unique_ptr<uint8_t[]> exact(new uint8_t[TransferStreamLength]);
+    EXPECT_EQ(encodeTransferStream(CountryDefaultTable[0], exact.get(), TransferStreamLength), 98u);
+    EXPECT_EQ(exact[97], 0x05);
+}
