@@ -1,7 +1,7 @@
 #include "brindle_under_test.h"
 
 std::string brindlePath() {
-    std::string path = "Z:" BRINDLE_DLL_PATH;
+    std::string path = BRINDLE_DLL_PATH;
     for (char& c : path) {
         if (c == '/') c = '\\';
     }
@@ -23,7 +23,8 @@ std::string infPath(const std::string& name) {
 bool placeInf(const std::string& name) {
     const std::string path = infPath(name);
     if (path.empty()) return false;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE) return false;
     static const char text[] = "[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=Printer\r\n";
     DWORD written = 0;
@@ -32,4 +33,6 @@ bool placeInf(const std::string& name) {
     return ok && written == sizeof text - 1;
 }
 
-bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool fileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}

@@ -6,7 +6,7 @@
 
 #include <string>
 
-// The built brindle.dll as a Windows path (Wine's Z: drive is the Unix root).
+// The built brindle.dll as a Windows path.
 std::string brindlePath();
 
 // Loads brindle.dll for one test and frees it when the test is done.

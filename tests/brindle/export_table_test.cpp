@@ -3,7 +3,7 @@
 // are the library's whole contract besides the behaviour.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -107,8 +107,9 @@ TEST(BrindleExports, OnlyTheUninstallEntryUnderItsPlainNameAndOrdinalTwo) {
 TEST(BrindleExports, NoDecoratedOrCompilerSymbolsLeak) {
     LoadedBrindle brindle;
     ASSERT_NE(brindle.module, nullptr);
-    for (const char* name : {"MySetupUninstallOEMInf@4", "_MySetupUninstallOEMInf@4", "_MySetupUninstallOEMInf",
-                             "DllMain", "DllMain@12", "_DllMain@12", "DllMainCRTStartup"}) {
+    for (const char* name :
+         {"MySetupUninstallOEMInf@4", "_MySetupUninstallOEMInf@4", "_MySetupUninstallOEMInf", "DllMain",
+          "DllMain@12", "_DllMain@12", "DllMainCRTStartup"}) {
         EXPECT_EQ(GetProcAddress(brindle.module, name), nullptr) << name;
     }
 }
