@@ -1,0 +1,107 @@
+#include "ui/controls.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "settings/settings_block.h"
+#include "ui/window_helpers.h"
+
+void fillList(HWND window, int listId, UINT firstStringId, int count) {
+    SendDlgItemMessageA(window, listId, CB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < count; ++i) appendListString(window, listId, firstStringId + static_cast<UINT>(i));
+}
+
+void appendListString(HWND window, int listId, UINT stringId) {
+    // The list keeps its own copy of the text, so the temporary may go.
+    std::string text = loadString(stringId);
+    SendDlgItemMessageA(window, listId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void selectListEntry(HWND window, int listId, int index) {
+    // CB_SETCURSEL with -1 clears the selection. An index past the end is
+    // documented to do the same, but the combo box then also depends on how
+    // its list box treats the bad index; asking for -1 outright is the one
+    // form every implementation agrees on.
+    if (index < 0 || index >= listCount(window, listId)) index = -1;
+    SendDlgItemMessageA(window, listId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int listSelection(HWND window, int listId) {
+    // No selection reads as CB_ERR; a missing control answers 0 to any
+    // message, so it is checked first rather than taken for entry 0.
+    HWND list = GetDlgItem(window, listId);
+    if (list == nullptr) return NoSelection;
+    LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    return index == CB_ERR || index < 0 ? NoSelection : static_cast<int>(index);
+}
+
+int listCount(HWND window, int listId) {
+    LRESULT count = SendDlgItemMessageA(window, listId, CB_GETCOUNT, 0, 0);
+    return count == CB_ERR || count < 0 ? 0 : static_cast<int>(count);
+}
+
+void setupNumericEntry(HWND window, int editId, int spinId, int maxChars, int low, int high) {
+    // EM_LIMITTEXT restricts what the user types or pastes; text set from
+    // code (WM_SETTEXT, the up-down writing its position) is not cut to it.
+    SendDlgItemMessageA(window, editId, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
+    // Binding the same field again on a later load only replaces the buddy;
+    // the up-down has no alignment style, so it stays where the template
+    // placed it instead of snapping onto the field.
+    SendDlgItemMessageA(window, spinId, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(window, editId)),
+                        0);
+    setSpinRange(window, spinId, low, high);
+}
+
+void setSpinRange(HWND window, int spinId, int low, int high) {
+    // UDM_SETRANGE32 only stores the bounds: the position keeps its value and
+    // the field its text until the position is set again.
+    SendDlgItemMessageA(window, spinId, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
+}
+
+void spinRange(HWND window, int spinId, int* low, int* high) {
+    int lo = 0;
+    int hi = 0;
+    SendDlgItemMessageA(window, spinId, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lo),
+                        reinterpret_cast<LPARAM>(&hi));
+    if (low) *low = lo;
+    if (high) *high = hi;
+}
+
+void setSpinPosition(HWND window, int spinId, int position) {
+    // UDM_SETPOS32 rather than UDM_SETPOS: the older message carries the
+    // position in 16 bits. The control clamps the position to its range and
+    // writes it into the bound field, with the locale's thousands separator
+    // from 1000 on; the field's text (and so its EN_UPDATE / EN_CHANGE) is
+    // rewritten only when the formatted number differs from what it shows.
+    SendDlgItemMessageA(window, spinId, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+}
+
+int spinPosition(HWND window, int spinId) {
+    // With UDS_SETBUDDYINT the up-down first re-reads its field: a number
+    // within the range that the user typed (separators allowed) becomes the
+    // position; an empty field, stray text or a number out of range leaves
+    // the last position, which is what is returned then.
+    BOOL failed = FALSE;
+    LRESULT position =
+        SendDlgItemMessageA(window, spinId, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed));
+    return static_cast<int>(position);
+}
+
+int readFieldNumber(HWND window, int editId, int maxChars, bool* isEmpty) {
+    if (maxChars < 0) maxChars = 0;
+    // GetDlgItemTextA copies at most size - 1 characters and terminates the
+    // buffer, so a longer text (possible only when set from code) is cut to
+    // the field's own limit rather than overrunning anything.
+    std::vector<char> text(static_cast<size_t>(maxChars) + 1, '\0');
+    UINT copied = GetDlgItemTextA(window, editId, text.data(), static_cast<int>(text.size()));
+    if (copied >= text.size()) copied = static_cast<UINT>(text.size() - 1);
+    text[copied] = '\0';
+    if (isEmpty) *isEmpty = text[0] == '\0';
+    return asciiToInt(text.data());
+}
+
+void setFieldNumber(HWND window, int editId, int value) {
+    // Plain decimal, no separators: the fields take digits only.
+    SetDlgItemInt(window, editId, static_cast<UINT>(value), TRUE);
+}
