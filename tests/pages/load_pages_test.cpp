@@ -186,6 +186,16 @@ TEST_F(PagesTest, MarginsTakeTheirPitchRowAndIgnoreThePitchClassBits) {
     EXPECT_EQ(high, 80);
     EXPECT_EQ(rightMarginPosition, 11520);
     EXPECT_EQ(leftMarginPosition, 0);
+
+    // At 12 CPI a class bit left in the columns would show in the distance
+    // (0x1000 x 120 keeps 32768 in 16 bits), unlike the multiples of 16 above.
+    setPitch(b, 1);
+    writeWord(b, 18, 0x1005);
+    writeWord(b, 20, 0x1060);
+    load(b);
+    EXPECT_EQ(text(IDC_LEFT_MARGIN), "5");
+    EXPECT_EQ(leftMarginPosition, 600);
+    EXPECT_EQ(rightMarginPosition, 96 * 120);
 }
 
 TEST_F(PagesTest, PitchWithoutAGeometryRowSelectsNothingAndKeepsUsableMargins) {

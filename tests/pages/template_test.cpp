@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <iterator>
 #include <set>
 
 #include "pages_fixture.h"
@@ -18,113 +19,69 @@ std::string className(HWND control) {
     return name;
 }
 
-struct PageControl {
-    int id;
-    const char* windowClass;
-};
-
-// Every page control of the nine pages with the class it must have.
-const PageControl PageControls[] = {
-    {IDC_FONT_LABEL, "Static"},
-    {IDC_FONT, "ComboBox"},
-    {IDC_PITCH_LABEL, "Static"},
-    {IDC_PITCH, "ComboBox"},
-    {IDC_POINT_SIZE_LABEL, "Static"},
-    {IDC_POINT_SIZE, "ComboBox"},
-    {IDC_PRINT_PASS_LABEL, "Static"},
-    {IDC_PRINT_PASS, "ComboBox"},
-    {IDC_EMULATION_LABEL, "Static"},
-    {IDC_EMULATION, "ComboBox"},
-    {IDC_LINE_SPACING_LABEL, "Static"},
-    {IDC_LINE_SPACING, "ComboBox"},
-    {IDC_PAGE_LENGTH_LABEL, "Static"},
-    {IDC_PAGE_LENGTH, "ComboBox"},
-    {IDC_FREE_LENGTH, "Edit"},
-    {IDC_FREE_LENGTH_SPIN, UPDOWN_CLASSA},
-    {IDC_FREE_LENGTH_UNIT, "Static"},
-    {IDC_TOP_MARGIN_LABEL, "Static"},
-    {IDC_TOP_MARGIN, "Edit"},
-    {IDC_TOP_MARGIN_SPIN, UPDOWN_CLASSA},
-    {IDC_TOP_MARGIN_UNIT, "Static"},
-    {IDC_BOTTOM_MARGIN_LABEL, "Static"},
-    {IDC_BOTTOM_MARGIN, "Edit"},
-    {IDC_BOTTOM_MARGIN_SPIN, UPDOWN_CLASSA},
-    {IDC_BOTTOM_MARGIN_UNIT, "Static"},
-    {IDC_LEFT_MARGIN_LABEL, "Static"},
-    {IDC_LEFT_MARGIN, "Edit"},
-    {IDC_LEFT_MARGIN_SPIN, UPDOWN_CLASSA},
-    {IDC_LEFT_MARGIN_UNIT, "Static"},
-    {IDC_RIGHT_MARGIN_LABEL, "Static"},
-    {IDC_RIGHT_MARGIN, "Edit"},
-    {IDC_RIGHT_MARGIN_SPIN, UPDOWN_CLASSA},
-    {IDC_RIGHT_MARGIN_UNIT, "Static"},
-    {IDC_CENTERING_LABEL, "Static"},
-    {IDC_CENTERING, "Edit"},
-    {IDC_CENTERING_SPIN, UPDOWN_CLASSA},
-    {IDC_CENTERING_UNIT, "Static"},
-    {IDC_GRAPHIC_DIRECTION_LABEL, "Static"},
-    {IDC_GRAPHIC_DIRECTION, "ComboBox"},
-    {IDC_TEXT_DIRECTION_LABEL, "Static"},
-    {IDC_TEXT_DIRECTION, "ComboBox"},
-    {IDC_BOLD_LABEL, "Static"},
-    {IDC_BOLD, "ComboBox"},
-    {IDC_DOUBLE_HIGH_LABEL, "Static"},
-    {IDC_DOUBLE_HIGH, "ComboBox"},
-    {IDC_DOUBLE_STRIKE_LABEL, "Static"},
-    {IDC_DOUBLE_STRIKE, "ComboBox"},
-    {IDC_DOUBLE_WIDE_LABEL, "Static"},
-    {IDC_DOUBLE_WIDE, "ComboBox"},
-    {IDC_ITALICS_LABEL, "Static"},
-    {IDC_ITALICS, "ComboBox"},
-    {IDC_OUTLINE_LABEL, "Static"},
-    {IDC_OUTLINE, "ComboBox"},
-    {IDC_SHADOW_LABEL, "Static"},
-    {IDC_SHADOW, "ComboBox"},
-    {IDC_ZERO_FONT_LABEL, "Static"},
-    {IDC_ZERO_FONT, "ComboBox"},
-    {IDC_CHARACTER_SET_LABEL, "Static"},
-    {IDC_CHARACTER_SET, "ComboBox"},
-    {IDC_INTERNATIONAL_LABEL, "Static"},
-    {IDC_INTERNATIONAL, "ComboBox"},
-    {IDC_CODE_PAGE_LABEL, "Static"},
-    {IDC_CODE_PAGE, "ComboBox"},
-    {IDC_AGM_LABEL, "Static"},
-    {IDC_AGM, "ComboBox"},
-    {IDC_AUTO_CR_LABEL, "Static"},
-    {IDC_AUTO_CR, "ComboBox"},
-    {IDC_AUTO_LF_LABEL, "Static"},
-    {IDC_AUTO_LF, "ComboBox"},
-    {IDC_AUTO_LOAD_LABEL, "Static"},
-    {IDC_AUTO_LOAD, "ComboBox"},
-    {IDC_PAPER_OUT_LABEL, "Static"},
-    {IDC_PAPER_OUT, "ComboBox"},
-    {IDC_TEAR_OFF_LABEL, "Static"},
-    {IDC_TEAR_OFF, "ComboBox"},
-    {IDC_BUFFER_CONTROL_LABEL, "Static"},
-    {IDC_BUFFER_CONTROL, "ComboBox"},
-    {IDC_AUTO_ONLINE_LABEL, "Static"},
-    {IDC_AUTO_ONLINE, "ComboBox"},
-    {IDC_AUTO_FEED_XT_LABEL, "Static"},
-    {IDC_AUTO_FEED_XT, "ComboBox"},
-    {IDC_DATA_LENGTH_LABEL, "Static"},
-    {IDC_DATA_LENGTH, "ComboBox"},
-    {IDC_BAUD_RATE_LABEL, "Static"},
-    {IDC_BAUD_RATE, "ComboBox"},
-    {IDC_PARITY_LABEL, "Static"},
-    {IDC_PARITY, "ComboBox"},
-    {IDC_PROTOCOL_LABEL, "Static"},
-    {IDC_PROTOCOL, "ComboBox"},
-    {IDC_SIGNAL_POLARITY_LABEL, "Static"},
-    {IDC_SIGNAL_POLARITY, "ComboBox"},
-    {IDC_TRACTOR_LABEL, "Static"},
-    {IDC_TRACTOR, "Edit"},
-    {IDC_TRACTOR_SPIN, UPDOWN_CLASSA},
-    {IDC_TRACTOR_UNIT, "Static"},
-    {IDC_FRICTION_LABEL, "Static"},
-    {IDC_FRICTION, "Edit"},
-    {IDC_FRICTION_SPIN, UPDOWN_CLASSA},
-    {IDC_FRICTION_UNIT, "Static"},
-};
+// Every page control of the nine pages, by the class it must have.
+const int PageLists[] = {
+    IDC_FONT,         IDC_PITCH,          IDC_POINT_SIZE,        IDC_PRINT_PASS,     IDC_EMULATION,
+    IDC_LINE_SPACING, IDC_PAGE_LENGTH,    IDC_GRAPHIC_DIRECTION, IDC_TEXT_DIRECTION, IDC_BOLD,
+    IDC_DOUBLE_HIGH,  IDC_DOUBLE_STRIKE,  IDC_DOUBLE_WIDE,       IDC_ITALICS,        IDC_OUTLINE,
+    IDC_SHADOW,       IDC_ZERO_FONT,      IDC_CHARACTER_SET,     IDC_INTERNATIONAL,  IDC_CODE_PAGE,
+    IDC_AGM,          IDC_AUTO_CR,        IDC_AUTO_LF,           IDC_AUTO_LOAD,      IDC_PAPER_OUT,
+    IDC_TEAR_OFF,     IDC_BUFFER_CONTROL, IDC_AUTO_ONLINE,       IDC_AUTO_FEED_XT,   IDC_DATA_LENGTH,
+    IDC_BAUD_RATE,    IDC_PARITY,         IDC_PROTOCOL,          IDC_SIGNAL_POLARITY};
+const int PageEdits[] = {IDC_FREE_LENGTH,  IDC_TOP_MARGIN, IDC_BOTTOM_MARGIN, IDC_LEFT_MARGIN,
+                         IDC_RIGHT_MARGIN, IDC_CENTERING,  IDC_TRACTOR,       IDC_FRICTION};
+const int PageSpins[] = {IDC_FREE_LENGTH_SPIN, IDC_TOP_MARGIN_SPIN,   IDC_BOTTOM_MARGIN_SPIN,
+                         IDC_LEFT_MARGIN_SPIN, IDC_RIGHT_MARGIN_SPIN, IDC_CENTERING_SPIN,
+                         IDC_TRACTOR_SPIN,     IDC_FRICTION_SPIN};
+const int PageStatics[] = {IDC_FONT_LABEL,
+                           IDC_PITCH_LABEL,
+                           IDC_POINT_SIZE_LABEL,
+                           IDC_PRINT_PASS_LABEL,
+                           IDC_EMULATION_LABEL,
+                           IDC_LINE_SPACING_LABEL,
+                           IDC_PAGE_LENGTH_LABEL,
+                           IDC_FREE_LENGTH_UNIT,
+                           IDC_TOP_MARGIN_LABEL,
+                           IDC_TOP_MARGIN_UNIT,
+                           IDC_BOTTOM_MARGIN_LABEL,
+                           IDC_BOTTOM_MARGIN_UNIT,
+                           IDC_LEFT_MARGIN_LABEL,
+                           IDC_LEFT_MARGIN_UNIT,
+                           IDC_RIGHT_MARGIN_LABEL,
+                           IDC_RIGHT_MARGIN_UNIT,
+                           IDC_CENTERING_LABEL,
+                           IDC_CENTERING_UNIT,
+                           IDC_GRAPHIC_DIRECTION_LABEL,
+                           IDC_TEXT_DIRECTION_LABEL,
+                           IDC_BOLD_LABEL,
+                           IDC_DOUBLE_HIGH_LABEL,
+                           IDC_DOUBLE_STRIKE_LABEL,
+                           IDC_DOUBLE_WIDE_LABEL,
+                           IDC_ITALICS_LABEL,
+                           IDC_OUTLINE_LABEL,
+                           IDC_SHADOW_LABEL,
+                           IDC_ZERO_FONT_LABEL,
+                           IDC_CHARACTER_SET_LABEL,
+                           IDC_INTERNATIONAL_LABEL,
+                           IDC_CODE_PAGE_LABEL,
+                           IDC_AGM_LABEL,
+                           IDC_AUTO_CR_LABEL,
+                           IDC_AUTO_LF_LABEL,
+                           IDC_AUTO_LOAD_LABEL,
+                           IDC_PAPER_OUT_LABEL,
+                           IDC_TEAR_OFF_LABEL,
+                           IDC_BUFFER_CONTROL_LABEL,
+                           IDC_AUTO_ONLINE_LABEL,
+                           IDC_AUTO_FEED_XT_LABEL,
+                           IDC_DATA_LENGTH_LABEL,
+                           IDC_BAUD_RATE_LABEL,
+                           IDC_PARITY_LABEL,
+                           IDC_PROTOCOL_LABEL,
+                           IDC_SIGNAL_POLARITY_LABEL,
+                           IDC_TRACTOR_LABEL,
+                           IDC_TRACTOR_UNIT,
+                           IDC_FRICTION_LABEL,
+                           IDC_FRICTION_UNIT};
 
 const int FrameButtons[] = {IDC_SEND_SETTINGS, IDC_RESTORE_DEFAULT, IDC_CHARACTER_TABLE, IDC_ABOUT, IDC_EXIT};
 
@@ -179,13 +136,19 @@ TEST_F(PagesTest, FrameControlsAreVisibleAndSendSettingsIsTheDefault) {
 
 TEST_F(PagesTest, EveryPageControlExistsHiddenWithItsClassAndNothingElseStandsOnThePages) {
     std::set<HWND> expected;
-    for (const PageControl& c : PageControls) {
-        HWND control = GetDlgItem(window, c.id);
-        ASSERT_NE(control, nullptr) << "missing page control " << c.id;
-        EXPECT_STRCASEEQ(className(control).c_str(), c.windowClass) << c.id;
-        EXPECT_FALSE(hasStyle(control, WS_VISIBLE)) << "page control " << c.id << " starts visible";
-        expected.insert(control);
-    }
+    auto check = [&](const int* ids, size_t count, const char* windowClass) {
+        for (size_t i = 0; i < count; ++i) {
+            HWND control = GetDlgItem(window, ids[i]);
+            ASSERT_NE(control, nullptr) << "missing page control " << ids[i];
+            EXPECT_STRCASEEQ(className(control).c_str(), windowClass) << ids[i];
+            EXPECT_FALSE(hasStyle(control, WS_VISIBLE)) << "page control " << ids[i] << " starts visible";
+            expected.insert(control);
+        }
+    };
+    check(PageLists, std::size(PageLists), "ComboBox");
+    check(PageEdits, std::size(PageEdits), "Edit");
+    check(PageSpins, std::size(PageSpins), UPDOWN_CLASSA);
+    check(PageStatics, std::size(PageStatics), "Static");
     for (int id : FrameButtons) expected.insert(GetDlgItem(window, id));
     expected.insert(GetDlgItem(window, IDC_SETTINGS_TREE));
 
@@ -206,14 +169,9 @@ TEST_F(PagesTest, EveryPageControlExistsHiddenWithItsClassAndNothingElseStandsOn
 }
 
 TEST_F(PagesTest, NumericEntriesTakeDigitsOnlyAndTheirUpDownsShowLocaleSeparators) {
-    const int edits[] = {IDC_FREE_LENGTH,  IDC_TOP_MARGIN, IDC_BOTTOM_MARGIN, IDC_LEFT_MARGIN,
-                         IDC_RIGHT_MARGIN, IDC_CENTERING,  IDC_TRACTOR,       IDC_FRICTION};
-    for (int id : edits)
+    for (int id : PageEdits)
         EXPECT_TRUE(hasStyle(GetDlgItem(window, id), ES_NUMBER | ES_RIGHT | WS_TABSTOP)) << id;
-    const int spins[] = {IDC_FREE_LENGTH_SPIN, IDC_TOP_MARGIN_SPIN,   IDC_BOTTOM_MARGIN_SPIN,
-                         IDC_LEFT_MARGIN_SPIN, IDC_RIGHT_MARGIN_SPIN, IDC_CENTERING_SPIN,
-                         IDC_TRACTOR_SPIN,     IDC_FRICTION_SPIN};
-    for (int id : spins) {
+    for (int id : PageSpins) {
         HWND spin = GetDlgItem(window, id);
         EXPECT_TRUE(hasStyle(spin, UDS_ARROWKEYS | UDS_WRAP | UDS_SETBUDDYINT)) << id;
         // No alignment (it would move the up-down onto its field), no
