@@ -150,31 +150,32 @@ void loadCharacterSet(HWND window, const SettingsBlock& block) {
 
 }  // namespace
 
+// The order is fixed: the fields whose changed text runs a rule (page
+// length, margins) come after the lists those rules read, and the character
+// set and the IBM-only lists follow the emulation they depend on.
 int loadPages(HWND window) {
     const SettingsBlock block = currentBlock;
 
-    loadFont(window, block);                           // 1
-    fillList(window, IDC_PITCH, IDS_PITCH_FIRST, 10);  // 2
+    loadFont(window, block);
+    fillList(window, IDC_PITCH, IDS_PITCH_FIRST, 10);
     selectListEntry(window, IDC_PITCH, pitch(block));
-    loadPointSize(window, block);  // 3
-    // 4: filled on both models; the standard model never shows its row.
+    loadPointSize(window, block);
+    // Print pass is filled on both models; the standard model never shows its row.
     fillList(window, IDC_PRINT_PASS, IDS_PRINT_PASS_FIRST, 2);
     selectListEntry(window, IDC_PRINT_PASS, printPass(block));
-    fillList(window, IDC_EMULATION, IDS_EMULATION_FIRST, 2);  // 5
+    fillList(window, IDC_EMULATION, IDS_EMULATION_FIRST, 2);
     selectListEntry(window, IDC_EMULATION, emulation(block));
     charsetListEmulation = emulation(block);
-    loadLineSpacing(window, block);                                           // 6
-    loadPageLength(window, block);                                            // 7, 8
-    loadTopAndBottomMargins(window, block);                                   // 9
-    loadLeftAndRightMargins(window, block);                                   // 10
-    setupNumericEntry(window, IDC_CENTERING, IDC_CENTERING_SPIN, 3, 10, 45);  // 11
+    loadLineSpacing(window, block);
+    loadPageLength(window, block);
+    loadTopAndBottomMargins(window, block);
+    loadLeftAndRightMargins(window, block);
+    setupNumericEntry(window, IDC_CENTERING, IDC_CENTERING_SPIN, 3, 10, 45);
     setSpinPosition(window, IDC_CENTERING_SPIN, centeringPosition(block));
 
     static const SimpleList printModeAndEnhancements[] = {
-        // 12
         {IDC_GRAPHIC_DIRECTION, IDS_DIRECTION_FIRST, 2, graphicDirection},
         {IDC_TEXT_DIRECTION, IDS_DIRECTION_FIRST, 2, textDirection},
-        // 13
         {IDC_BOLD, IDS_BOLD_FIRST, 2, bold},
         {IDC_DOUBLE_HIGH, IDS_DOUBLE_HIGH_FIRST, 2, doubleHigh},
         {IDC_DOUBLE_STRIKE, IDS_DOUBLE_STRIKE_FIRST, 2, doubleStrike},
@@ -186,14 +187,14 @@ int loadPages(HWND window) {
     };
     loadSimpleLists(window, block, printModeAndEnhancements, std::size(printModeAndEnhancements));
 
-    loadCharacterSet(window, block);                      // 14
-    fillList(window, IDC_CODE_PAGE, IDS_CODE_PAGE_FIRST,  // 15
+    loadCharacterSet(window, block);
+    fillList(window, IDC_CODE_PAGE, IDS_CODE_PAGE_FIRST,
              isVariant() ? VariantCodePageCount : StandardCodePageCount);
     selectListEntry(window, IDC_CODE_PAGE, codePage(block));
 
     static const SimpleList internationalAndIbmOnly[] = {
-        {IDC_INTERNATIONAL, IDS_INTERNATIONAL_FIRST, 16, internationalCharacter},  // 16
-        {IDC_AGM, IDS_AGM_FIRST, 2, agm},                                          // 17
+        {IDC_INTERNATIONAL, IDS_INTERNATIONAL_FIRST, 16, internationalCharacter},
+        {IDC_AGM, IDS_AGM_FIRST, 2, agm},
         {IDC_AUTO_CR, IDS_AUTO_CR_FIRST, 2, autoCR},
     };
     loadSimpleLists(window, block, internationalAndIbmOnly, std::size(internationalAndIbmOnly));
@@ -204,7 +205,6 @@ int loadPages(HWND window) {
     EnableWindow(GetDlgItem(window, IDC_AUTO_CR), ibm);
 
     static const SimpleList installAndSerial[] = {
-        // 18
         {IDC_AUTO_LF, IDS_AUTO_LF_FIRST, 2, autoLF},
         {IDC_AUTO_LOAD, IDS_AUTO_LOAD_FIRST, 2, autoLoad},
         {IDC_PAPER_OUT, IDS_PAPER_OUT_FIRST, 2, paperOutDetect},
@@ -212,7 +212,6 @@ int loadPages(HWND window) {
         {IDC_BUFFER_CONTROL, IDS_BUFFER_CONTROL_FIRST, 4, bufferControl},
         {IDC_AUTO_ONLINE, IDS_AUTO_ONLINE_FIRST, 2, autoOnline},
         {IDC_AUTO_FEED_XT, IDS_AUTO_FEED_XT_FIRST, 2, autoFeedXT},
-        // 19
         {IDC_DATA_LENGTH, IDS_DATA_LENGTH_FIRST, 2, dataLength},
         {IDC_BAUD_RATE, IDS_BAUD_RATE_FIRST, 8, baudRate},
         {IDC_PARITY, IDS_PARITY_FIRST, 4, parity},
@@ -221,8 +220,8 @@ int loadPages(HWND window) {
     };
     loadSimpleLists(window, block, installAndSerial, std::size(installAndSerial));
 
-    // 20: the block keeps top-of-form positions in 1/360 inch, the fields
-    // show 1/180 inch.
+    // The block keeps top-of-form positions in 1/360 inch, the fields show
+    // 1/180 inch.
     setupNumericEntry(window, IDC_TRACTOR, IDC_TRACTOR_SPIN, 3, 0, 900);
     setSpinPosition(window, IDC_TRACTOR_SPIN, tractorTof(block) / 2);
     setupNumericEntry(window, IDC_FRICTION, IDC_FRICTION_SPIN, 3, 0, 900);
