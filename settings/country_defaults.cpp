@@ -5,25 +5,20 @@ namespace {
 // Every factory row is the same block but for the emulation and character
 // sets (byte 0), the code page (byte 1) and the page length.
 constexpr SettingsBlock factoryRow(uint8_t byte0, uint8_t codePage, uint16_t pageLength) {
-    return SettingsBlock{{
-        byte0, codePage,
-        0x94,  // Auto load and Paper out detect On; Auto CR, Auto LF, A.G.M. Off
-        0x00,  // Zero font Normal, both directions Bi, Tear off Manual
-        0x00,  // Draft at 10 CPI
-        0x01,  // Auto Online On, no enhancements
-        0x20,  // Auto feed XT Off
-        0x06,  // 22 KB buffer, no parity, 9600 baud
-        0x00,  // Mark, 8 bit, DTR
-        21,    // 10.5 points
-        180, 0,  // 6 lines per inch
-        static_cast<uint8_t>(pageLength & 0xFF), static_cast<uint8_t>(pageLength >> 8),
-        0, 0,    // top margin
-        0, 0,    // bottom margin
-        0, 0,    // left margin, 10 CPI class
-        80, 0,   // right margin: 80 columns, 10 CPI class
-        40,      // centering position
-        0, 0, 0, 0, 0, 0, 0, 0, 0,
-    }};
+    SettingsBlock b{};  // everything not set below is 0, the reserved bytes too
+    b.bytes[0] = byte0;
+    b.bytes[1] = codePage;
+    b.bytes[2] = 0x94;  // Auto load and Paper out detect On; Auto CR, Auto LF, A.G.M. Off
+    b.bytes[5] = 0x01;  // Auto Online On, no enhancements; byte 4 0 is Draft at 10 CPI
+    b.bytes[6] = 0x20;  // Auto feed XT Off
+    b.bytes[7] = 0x06;  // 22 KB buffer, no parity, 9600 baud
+    b.bytes[9] = 21;    // 10.5 points
+    b.bytes[10] = 180;  // 6 lines per inch
+    b.bytes[12] = static_cast<uint8_t>(pageLength & 0xFF);
+    b.bytes[13] = static_cast<uint8_t>(pageLength >> 8);
+    b.bytes[20] = 80;  // right margin 80 columns of the 10 CPI class, left margin 0
+    b.bytes[22] = 40;  // centering position
+    return b;
 }
 
 constexpr uint16_t ElevenInches = 11880;

@@ -84,7 +84,8 @@ bool querySettingsBlock(HKEY key, SettingsBlock* block) {
     DWORD type = 0;
     SettingsBlock stored{};
     DWORD size = sizeof stored.bytes;
-    if (RegQueryValueExA(key, SettingsValue, nullptr, &type, stored.bytes, &size) != ERROR_SUCCESS) return false;
+    if (RegQueryValueExA(key, SettingsValue, nullptr, &type, stored.bytes, &size) != ERROR_SUCCESS)
+        return false;
     if (type != REG_BINARY || size != sizeof stored.bytes) return false;
     *block = stored;
     return true;
@@ -125,7 +126,8 @@ bool loadStoredSettings() {
     if (CountryIndex >= CountryRowCount) CountryIndex = 0;
 
     DWORD storedModel = 0;
-    if (queryDword(key.handle, ModelValue, &storedModel) && (storedModel & 0xFF) != ModelVariant) return false;
+    if (queryDword(key.handle, ModelValue, &storedModel) && (storedModel & 0xFF) != ModelVariant)
+        return false;
 
     // Missing settings fall back to the stored country's row, on the model
     // variant too: the country alone chooses it.

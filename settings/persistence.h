@@ -11,6 +11,9 @@ std::string iniPathFor(const std::string& executablePath);
 
 // Reads ModelVariant, then the registry; true when currentBlock, CountryIndex
 // and ModelVariant are ready, false when the caller must choose defaults.
+// Values of the wrong type or size count as missing. A stored country past
+// CountryDefaultTable becomes 0, the stored Settings still being used (or,
+// when they are missing too, row 0).
 bool loadStoredSettings();
 
 // Writes SelectedCountry, Model and Settings; false on the first failure.

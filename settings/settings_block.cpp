@@ -77,8 +77,8 @@ bool fits(BitField f, int value) { return value >= 0 && value < (1 << f.width); 
 // fit the field (a list without a selection, a corrupt index) leaves the
 // field as the starting block had it, so nothing spills into a neighbour.
 void packField(SettingsBlock& out, const SettingsBlock& start, BitField f, int value) {
-    const uint8_t bits =
-        fits(f, value) ? static_cast<uint8_t>(value << f.shift) : static_cast<uint8_t>(start.bytes[f.byte] & fieldMask(f));
+    const uint8_t bits = fits(f, value) ? static_cast<uint8_t>(value << f.shift)
+                                        : static_cast<uint8_t>(start.bytes[f.byte] & fieldMask(f));
     out.bytes[f.byte] = static_cast<uint8_t>(out.bytes[f.byte] | bits);
 }
 

@@ -115,7 +115,10 @@ struct PageChoices {
 
 // Builds a block from the page choices. `start` supplies the bytes packing
 // never writes (23 and 28 to 31) and every field whose list has no usable
-// selection; modelVariant 1 is the variant, anything else the standard model.
+// selection (none, or an index past its table or its bit field), except the
+// Font, which then packs code 0 (Draft), and the Page length, which then
+// counts as "Free". modelVariant 1 is the variant, anything else the
+// standard model.
 SettingsBlock packSettings(const PageChoices& choices, uint8_t modelVariant,
                            const SettingsBlock& start);
 

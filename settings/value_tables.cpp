@@ -4,7 +4,7 @@
 
 // Standard model: codes 4 and 9 have no font.
 const FontPair FontCodeTableStandard[14] = {
-    {0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 5}, {5, 6}, {6, 7},
+    {0, 0}, {1, 1},  {2, 2},  {3, 3},   {4, 5},   {5, 6},   {6, 7},
     {7, 8}, {8, 10}, {9, 11}, {10, 12}, {11, 13}, {12, 14}, {13, 15},
 };
 
@@ -24,8 +24,8 @@ const ValueRow PointSizeTable[15] = {
 // Lines per inch as 1/1080 inch; the last row is "Scalable", which packing
 // never takes but loading reads back from a stored 0.
 const ValueRow LineSpacingTable[15] = {
-    {0, 0, 1080}, {1, 0, 720}, {2, 0, 540},  {3, 0, 432},  {4, 0, 360},
-    {5, 0, 270},  {6, 0, 240}, {7, 0, 216},  {8, 0, 180},  {9, 0, 144},
+    {0, 0, 1080}, {1, 0, 720},  {2, 0, 540},  {3, 0, 432}, {4, 0, 360},
+    {5, 0, 270},  {6, 0, 240},  {7, 0, 216},  {8, 0, 180}, {9, 0, 144},
     {10, 0, 135}, {11, 0, 120}, {12, 0, 108}, {13, 0, 90}, {14, 0, 0},
 };
 

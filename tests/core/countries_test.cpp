@@ -2,21 +2,17 @@
 #include <gtest/gtest.h>
 
 #include "settings/country_defaults.h"
-#include "settings/settings_state.h"
 
 TEST(CountryDefaultTable, AllRowsShareTheFactorySettings) {
     for (int row = 0; row < CountryRowCount; ++row) {
         SCOPED_TRACE("row " + std::to_string(row));
         const SettingsBlock& b = CountryDefaultTable[row];
         EXPECT_EQ(b.bytes[2], 0x94);
-        EXPECT_EQ(autoLoad(b), 1);
-        EXPECT_EQ(paperOutDetect(b), 1);
         EXPECT_EQ(b.bytes[3], 0);
         EXPECT_EQ(b.bytes[4], 0);
         EXPECT_EQ(b.bytes[5], 0x01);
         EXPECT_EQ(b.bytes[6], 0x20);
         EXPECT_EQ(b.bytes[7], 0x06);
-        EXPECT_EQ(baudRate(b), 6);
         EXPECT_EQ(b.bytes[8], 0);
         EXPECT_EQ(pointSize(b), 21);
         EXPECT_EQ(lineSpacing(b), 180);
@@ -36,9 +32,9 @@ TEST(CountryDefaultTable, RowsDifferInCharacterSetsCodePageAndPageLength) {
         uint16_t pageLength;
     };
     const Row rows[CountryRowCount] = {
-        {0x00, 0, 11880}, {0x00, 0, 12960}, {0x70, 0, 11880}, {0x04, 0, 12960}, {0x75, 0, 12960},
-        {0x31, 0, 12960}, {0x32, 0, 12960}, {0x06, 0, 11880}, {0x79, 0, 12960}, {0x70, 2, 12960},
-        {0x07, 0, 11880}, {0x75, 0, 12960}, {0x30, 5, 11880}, {0x03, 0, 11880}, {0x00, 0, 11880},
+        {0x00, 0, 11880}, {0x00, 0, 12960},  {0x70, 0, 11880}, {0x04, 0, 12960}, {0x75, 0, 12960},
+        {0x31, 0, 12960}, {0x32, 0, 12960},  {0x06, 0, 11880}, {0x79, 0, 12960}, {0x70, 2, 12960},
+        {0x07, 0, 11880}, {0x75, 0, 12960},  {0x30, 5, 11880}, {0x03, 0, 11880}, {0x00, 0, 11880},
         {0x00, 0, 11880}, {0x30, 18, 11880},
     };
     for (int row = 0; row < CountryRowCount; ++row) {
@@ -71,11 +67,4 @@ TEST(DefaultBlockFor, CountryOutsideTheTableGivesTheFirstRow) {
     EXPECT_EQ(defaultBlockFor(0, 16), CountryDefaultTable[16]);
     EXPECT_EQ(defaultBlockFor(0, 17), CountryDefaultTable[0]);
     EXPECT_EQ(defaultBlockFor(0, 255), CountryDefaultTable[0]);
-}
-
-TEST(SettingsState, StartsAsTheStandardModelWithTheFirstCountry) {
-    // Nothing has been loaded in this process, so the state is as it starts.
-    EXPECT_EQ(ModelVariant, 0);
-    EXPECT_EQ(CountryIndex, 0);
-    EXPECT_EQ(currentBlock, CountryDefaultTable[0]);
 }

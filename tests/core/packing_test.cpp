@@ -13,12 +13,22 @@ namespace {
 // "Graphic 2" so that it packs as code 3 under either emulation.
 PageChoices firstEntries() {
     PageChoices c;
-    for (int* list : {&c.emulation, &c.internationalCharacter, &c.codePage, &c.autoCR, &c.autoLF,
-                      &c.autoLoad, &c.agm, &c.paperOutDetect, &c.zeroFont, &c.graphicDirection,
-                      &c.textDirection, &c.tearOff, &c.font, &c.pitch, &c.shadow, &c.outline,
-                      &c.doubleWide, &c.doubleStrike, &c.bold, &c.doubleHigh, &c.italics, &c.autoOnline,
-                      &c.autoFeedXT, &c.bufferControl, &c.parity, &c.baudRate, &c.printPass,
-                      &c.signalPolarity, &c.dataLength, &c.protocol, &c.pointSize, &c.lineSpacing,
+    for (int* list : {&c.emulation,     &c.internationalCharacter,
+                      &c.codePage,      &c.autoCR,
+                      &c.autoLF,        &c.autoLoad,
+                      &c.agm,           &c.paperOutDetect,
+                      &c.zeroFont,      &c.graphicDirection,
+                      &c.textDirection, &c.tearOff,
+                      &c.font,          &c.pitch,
+                      &c.shadow,        &c.outline,
+                      &c.doubleWide,    &c.doubleStrike,
+                      &c.bold,          &c.doubleHigh,
+                      &c.italics,       &c.autoOnline,
+                      &c.autoFeedXT,    &c.bufferControl,
+                      &c.parity,        &c.baudRate,
+                      &c.printPass,     &c.signalPolarity,
+                      &c.dataLength,    &c.protocol,
+                      &c.pointSize,     &c.lineSpacing,
                       &c.pageLength})
         *list = 0;
     c.characterSet = 2;
@@ -67,18 +77,6 @@ TEST(Packing, EveryDefaultRowPacksBackByteForByte) {
         for (int k : {23, 28, 29, 30, 31}) expected.bytes[k] = 0xFF;
         EXPECT_EQ(packSettings(shown, tc.modelVariant, filled(0xFF)), expected);
     }
-}
-
-TEST(Packing, FirstEntriesGiveTheFixedBitsAndTableValues) {
-    const SettingsBlock b = packSettings(firstEntries(), 0, filled(0xFF));
-    EXPECT_EQ(b.bytes[0], 0x30);
-    EXPECT_EQ(b.bytes[2], 0x80);  // bit 7 of byte 2 is always set
-    for (int k : {1, 3, 4, 5, 6, 7, 8}) EXPECT_EQ(b.bytes[k], 0) << "byte " << k;
-    EXPECT_EQ(pointSize(b), 16);
-    EXPECT_EQ(lineSpacing(b), 1080);
-    EXPECT_EQ(pageLength(b), 15120);
-    EXPECT_EQ(leftMargin(b), 0);
-    EXPECT_EQ(rightMargin(b), 0);
 }
 
 TEST(Packing, EveryListLandsInItsOwnBits) {
@@ -276,18 +274,18 @@ TEST(Packing, ListsWithoutSelectionKeepTheStartingFields) {
     EXPECT_EQ(b.bytes[8], 0x1C);
     EXPECT_EQ(pointSize(b), 48);
     EXPECT_EQ(lineSpacing(b), 144);
-    EXPECT_EQ(pageLength(b), 6000);  // a page length without a selection is "Free"
+    EXPECT_EQ(pageLength(b), 6000);    // a page length without a selection is "Free"
     EXPECT_EQ(leftMargin(b), 0x3000);  // 8.5 CPI counts 17 CPI columns
     for (int k : {23, 28, 29, 30, 31}) EXPECT_EQ(b.bytes[k], start.bytes[k]) << "byte " << k;
 }
 
 TEST(Packing, IndexesPastTheirTablesNeverReachOutside) {
     SettingsBlock start = CountryDefaultTable[6];  // Germany
-    start.bytes[0] = 0x12;                          // EPSON, Graphic 1, Germany
-    start.bytes[1] = 5;                             // Turkey
-    start.bytes[3] = 0x80;                          // Slashed zero
-    start.bytes[4] = 0x30;                          // 17 CPI, Draft
-    start.bytes[7] = 0x3F;                          // 8 KB, Even, 19200
+    start.bytes[0] = 0x12;                         // EPSON, Graphic 1, Germany
+    start.bytes[1] = 5;                            // Turkey
+    start.bytes[3] = 0x80;                         // Slashed zero
+    start.bytes[4] = 0x30;                         // 17 CPI, Draft
+    start.bytes[7] = 0x3F;                         // 8 KB, Even, 19200
     PageChoices c = choicesShownFor(start, 0);
     c.pointSize = 15;
     c.lineSpacing = 14;  // Scalable, but with no point size to follow

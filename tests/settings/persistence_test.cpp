@@ -25,7 +25,8 @@ std::string ownIniPath() {
 
 void writeIni(const char* content) {
     const std::string path = ownIniPath();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
     DWORD written = 0;
     WriteFile(file, content, static_cast<DWORD>(strlen(content)), &written, nullptr);
@@ -128,10 +129,8 @@ TEST_F(Persistence, SettingsNotExactlyThirtyTwoBinaryBytesCountAsMissing) {
         DWORD size;
     };
     const Case cases[] = {
-        {"short", REG_BINARY, stored.bytes, 31},
-        {"long", REG_BINARY, std::string(40, '\x11').data(), 40},
-        {"empty", REG_BINARY, stored.bytes, 0},
-        {"text", REG_SZ, text.c_str(), 33},
+        {"short", REG_BINARY, stored.bytes, 31}, {"long", REG_BINARY, std::string(40, '\x11').data(), 40},
+        {"empty", REG_BINARY, stored.bytes, 0},  {"text", REG_SZ, text.c_str(), 33},
         {"dword", REG_DWORD, stored.bytes, 4},
     };
     for (const Case& tc : cases) {
@@ -153,7 +152,8 @@ TEST_F(Persistence, SelectedCountryMustBeAFourByteDword) {
         DWORD type;
         DWORD size;
     };
-    const Case cases[] = {{"binary", REG_BINARY, 4}, {"two bytes", REG_DWORD, 2}, {"eight bytes", REG_DWORD, 8}};
+    const Case cases[] = {
+        {"binary", REG_BINARY, 4}, {"two bytes", REG_DWORD, 2}, {"eight bytes", REG_DWORD, 8}};
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.name);
         resetProgramKey();
@@ -211,12 +211,8 @@ TEST_F(Persistence, ModelVariantIsTheLowByteOfTheIniValue) {
         uint8_t variant;
     };
     const Case cases[] = {
-        {"[Main]\r\nModel=1\r\n", 1},
-        {"[Main]\r\nModel=257\r\n", 1},
-        {"[Main]\r\nModel=2\r\n", 2},
-        {"[Main]\r\nModel=0\r\n", 0},
-        {"[Other]\r\nModel=1\r\n", 0},
-        {"[Main]\r\nModel=one\r\n", 0},
+        {"[Main]\r\nModel=1\r\n", 1}, {"[Main]\r\nModel=257\r\n", 1}, {"[Main]\r\nModel=2\r\n", 2},
+        {"[Main]\r\nModel=0\r\n", 0}, {"[Other]\r\nModel=1\r\n", 0},  {"[Main]\r\nModel=one\r\n", 0},
     };
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.ini);
