@@ -24,9 +24,15 @@ struct TreeItem {
 // Tree order. "Print Style" comes first although its string id is above
 // that of "Emulation".
 constexpr TreeItem TreeItems[PageCount] = {
-    {IDS_TREE_PRINT_STYLE, 0},   {IDS_TREE_EMULATION, 1},     {IDS_TREE_PRINT_STYLE + 1, 2},
-    {IDS_TREE_PRINT_STYLE + 2, 3}, {IDS_TREE_PRINT_STYLE + 3, 4}, {IDS_TREE_PRINT_STYLE + 4, 5},
-    {IDS_TREE_PRINT_STYLE + 5, 6}, {IDS_TREE_PRINT_STYLE + 6, 7}, {IDS_TREE_PRINT_STYLE + 7, 8},
+    {IDS_TREE_PRINT_STYLE, 0},      // "Print Style"
+    {IDS_TREE_EMULATION, 1},        // "Emulation"
+    {IDS_TREE_PRINT_STYLE + 1, 2},  // "Page Format"
+    {IDS_TREE_PRINT_STYLE + 2, 3},  // "Print mode"
+    {IDS_TREE_PRINT_STYLE + 3, 4},  // "Text Enhancement"
+    {IDS_TREE_PRINT_STYLE + 4, 5},  // "Character set"
+    {IDS_TREE_PRINT_STYLE + 5, 6},  // "Install"
+    {IDS_TREE_PRINT_STYLE + 6, 7},  // "Serial Interface"
+    {IDS_TREE_PRINT_STYLE + 7, 8},  // "TOF Setting"
 };
 
 struct PageControl {
@@ -194,8 +200,8 @@ int buildSettingsTree(HWND window) {
         insert.item.mask = TVIF_TEXT | TVIF_PARAM;
         insert.item.pszText = text;
         insert.item.lParam = static_cast<LPARAM>(entry.page);
-        auto inserted =
-            reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        auto inserted = reinterpret_cast<HTREEITEM>(
+            SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
         if (inserted) previous = inserted;
     }
     return 1;
@@ -216,6 +222,9 @@ int showPage(HWND window, unsigned page) {
     }
 
     if (ShownPage == NoPageShown) selectFirstTreeItem(window);
-    ShownPage = static_cast<uint8_t>(page);
+    // An index beyond the pages is kept as 9, never cut down to a byte: a
+    // low byte of 255 would read as "no page shown yet" and make the next
+    // switch select the first item again.
+    ShownPage = static_cast<uint8_t>(page < PageCount ? page : PageCount);
     return 1;
 }

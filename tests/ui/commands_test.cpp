@@ -128,8 +128,8 @@ TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothing) {
 TEST_F(CommandsTest, RestoreDefaultLoadsAndStoresTheChosenCountry) {
     openOnGermany();
     HWND tree = GetDlgItem(window, IDC_SETTINGS_TREE);
-    const auto emulationItem = reinterpret_cast<HTREEITEM>(SendMessageA(
-        tree, TVM_GETNEXTITEM, TVGN_NEXT, SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+    const auto emulationItem = reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(emulationItem));
     ASSERT_EQ(ShownPage, 1);
 

@@ -33,7 +33,9 @@ ListState readList(HWND dialog) {
     return state;
 }
 
-void select(HWND dialog, int position) { SendDlgItemMessageA(dialog, IDC_COUNTRY_LIST, LB_SETCURSEL, position, 0); }
+void select(HWND dialog, int position) {
+    SendDlgItemMessageA(dialog, IDC_COUNTRY_LIST, LB_SETCURSEL, position, 0);
+}
 
 class CountryDialogTest : public testing::Test {
 protected:
@@ -61,9 +63,9 @@ TEST_F(CountryDialogTest, ListsTheCountriesInTableOrderWithoutSorting) {
     EXPECT_EQ(chooseCountry(nullptr, FALSE), 0);
     ASSERT_EQ(watcher.seen().size(), 1u);
     EXPECT_EQ(watcher.seen()[0].caption, "Select Country");
-    const std::vector<std::string> expected = {"USA",    "Belgium",  "Chile", "Denmark", "Finland",
-                                               "France", "Germany",  "Italy", "Norway",  "Portugal",
-                                               "Spain",  "Sweden",   "Turkey", "UK",     "Other country"};
+    const std::vector<std::string> expected = {"USA",    "Belgium", "Chile",  "Denmark", "Finland",
+                                               "France", "Germany", "Italy",  "Norway",  "Portugal",
+                                               "Spain",  "Sweden",  "Turkey", "UK",      "Other country"};
     EXPECT_EQ(state.entries, expected);
     EXPECT_EQ(state.style & LBS_SORT, 0);
     EXPECT_EQ(state.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL), 0);

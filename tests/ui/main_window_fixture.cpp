@@ -90,7 +90,8 @@ HWND MainWindowTest::openMainWindow() {
 }
 
 void MainWindowTest::click(int id) {
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
 int MainWindowTest::takeQuitMessage() {

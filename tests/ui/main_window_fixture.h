@@ -23,8 +23,8 @@ void storeProgramSettings(int country, int model, const SettingsBlock& block);
 // When the program's key was last written (zero when it is missing).
 FILETIME programKeyWriteTime();
 
-bool isShown(HWND window, int id);       // the control's own visibility bit
-int comboSelection(HWND window, int id); // CB_GETCURSEL
+bool isShown(HWND window, int id);        // the control's own visibility bit
+int comboSelection(HWND window, int id);  // CB_GETCURSEL
 
 // Runs the thread's messages until `done` holds or two seconds passed, so
 // posted clicks and close requests arrive. WM_QUIT is left in the queue.

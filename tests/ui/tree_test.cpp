@@ -16,12 +16,13 @@ namespace {
 const std::vector<std::vector<int>> ExpectedPages = {
     {1076, 1050, 1077, 1051, 1094, 1095},
     {1078, 1003},
-    {1096, 1097, 1083, 1053, 1145, 1146, 1151, 1098, 1099, 1100, 1154, 1101, 1102, 1103, 1155, 1104, 1105, 1106,
-     1158, 1107, 1108, 1109, 1159, 1110, 1111, 1112, 1160},
+    {1096, 1097, 1083, 1053, 1145, 1146, 1151, 1098, 1099, 1100, 1154, 1101, 1102, 1103,
+     1155, 1104, 1105, 1106, 1158, 1107, 1108, 1109, 1159, 1110, 1111, 1112, 1160},
     {1087, 1058, 1113, 1114},
     {1115, 1116, 1117, 1118, 1119, 1120, 1121, 1122, 1123, 1124, 1125, 1126, 1127, 1128, 1082, 1052},
     {1079, 1047, 1081, 1049, 1080, 1048},
-    {1086, 1057, 1085, 1055, 1084, 1054, 1089, 1060, 1129, 1130, 1131, 1132, 1133, 1134, 1090, 1069, 1135, 1136},
+    {1086, 1057, 1085, 1055, 1084, 1054, 1089, 1060, 1129, 1130, 1131, 1132, 1133, 1134, 1090, 1069, 1135,
+     1136},
     {1137, 1138, 1139, 1140, 1141, 1142, 1143, 1144, 1147, 1148},
     {1092, 1001, 1063, 1156, 1093, 1061, 1064, 1157},
 };
@@ -80,8 +81,10 @@ LRESULT sendTreeNotification(HWND window, UINT_PTR fromId, UINT code, LPARAM ite
 // Print pass row only on model variant 1.
 void expectOnlyPageShown(HWND window, int page, bool variant) {
     for (int p = 0; p < static_cast<int>(ExpectedPages.size()); ++p)
-        for (int id : ExpectedPages[p]) EXPECT_EQ(isShown(window, id), p == page) << "page " << page << " control " << id;
-    for (int id : PrintPassRow) EXPECT_EQ(isShown(window, id), page == 0 && variant) << "page " << page << " control " << id;
+        for (int id : ExpectedPages[p])
+            EXPECT_EQ(isShown(window, id), p == page) << "page " << page << " control " << id;
+    for (int id : PrintPassRow)
+        EXPECT_EQ(isShown(window, id), page == 0 && variant) << "page " << page << " control " << id;
     for (int id : NeverHidden) EXPECT_TRUE(isShown(window, id)) << "frame control " << id;
 }
 
@@ -98,8 +101,9 @@ protected:
 TEST_F(TreeTest, NineTopLevelItemsInTableOrderCarryTheirPageIndex) {
     openWith(0);
     HWND tree = treeOf(window);
-    const std::vector<std::string> texts = {"Print Style",   "Emulation", "Page Format",      "Print mode", "Text Enhancement",
-                                            "Character set", "Install",   "Serial Interface", "TOF Setting"};
+    const std::vector<std::string> texts = {"Print Style", "Emulation",        "Page Format",
+                                            "Print mode",  "Text Enhancement", "Character set",
+                                            "Install",     "Serial Interface", "TOF Setting"};
     const auto items = rootItems(tree);
     ASSERT_EQ(items.size(), texts.size());
     for (size_t i = 0; i < items.size(); ++i) {
