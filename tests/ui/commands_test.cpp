@@ -15,18 +15,6 @@
 #include "ui/settings_tree.h"
 
 namespace {
-SettingsBlock storedBlock() {
-    SettingsBlock block = {};
-    const auto value = readProgramValue("Settings");
-    if (value && value->data.size() == sizeof block.bytes)
-        std::memcpy(block.bytes, value->data.data(), sizeof block.bytes);
-    return block;
-}
-
-bool sameTime(const FILETIME& a, const FILETIME& b) {
-    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
-
 void expectExitQuestion(const DialogSnapshot& box) {
     EXPECT_EQ(box.caption, "Quillset");
     EXPECT_EQ(box.text, "Exit software ?");
@@ -38,7 +26,7 @@ void expectExitQuestion(const DialogSnapshot& box) {
 
 class CommandsTest : public MainWindowTest {
 protected:
-    // Opens on the stored "Germany" settings: page 4 of the tree on view.
+    // Opens on stored settings of "Germany", as a later run finds them.
     void openOnGermany() {
         storeProgramSettings(6, 0, CountryDefaultTable[6]);
         ASSERT_NE(openMainWindow(), nullptr);

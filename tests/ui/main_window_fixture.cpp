@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 
+#include <cstring>
 #include <string>
 
 #include "registry.h"
@@ -28,6 +29,18 @@ void storeProgramSettings(int country, int model, const SettingsBlock& block) {
     writeProgramDword("SelectedCountry", static_cast<DWORD>(country));
     writeProgramDword("Model", static_cast<DWORD>(model));
     writeProgramValue("Settings", REG_BINARY, block.bytes, sizeof block.bytes);
+}
+
+SettingsBlock storedBlock() {
+    SettingsBlock block = {};
+    const auto value = readProgramValue("Settings");
+    if (value && value->type == REG_BINARY && value->data.size() == sizeof block.bytes)
+        std::memcpy(block.bytes, value->data.data(), sizeof block.bytes);
+    return block;
+}
+
+bool sameTime(const FILETIME& a, const FILETIME& b) {
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
 }
 
 FILETIME programKeyWriteTime() {

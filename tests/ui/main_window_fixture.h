@@ -20,8 +20,12 @@ void writeModelIni(std::optional<int> model);
 // Stores a complete set of settings, as a finished earlier run leaves them.
 void storeProgramSettings(int country, int model, const SettingsBlock& block);
 
+// The stored Settings value (all zero when it is missing or not 32 bytes).
+SettingsBlock storedBlock();
+
 // When the program's key was last written (zero when it is missing).
 FILETIME programKeyWriteTime();
+bool sameTime(const FILETIME& a, const FILETIME& b);
 
 bool isShown(HWND window, int id);        // the control's own visibility bit
 int comboSelection(HWND window, int id);  // CB_GETCURSEL

@@ -24,18 +24,6 @@ std::string listText(HWND list, int index) {
     return text;
 }
 
-SettingsBlock storedBlock() {
-    SettingsBlock block = {};
-    const auto value = readProgramValue("Settings");
-    if (value && value->type == REG_BINARY && value->data.size() == sizeof block.bytes)
-        std::memcpy(block.bytes, value->data.data(), sizeof block.bytes);
-    return block;
-}
-
-bool sameTime(const FILETIME& a, const FILETIME& b) {
-    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
-
 using StartupTest = MainWindowTest;
 }  // namespace
 
