@@ -1,0 +1,127 @@
+#include "printer/select_printer_dialog.h"
+
+#include <vector>
+
+#include "printer/find_printer.h"
+#include "printer/model_printers.h"
+#include "resource.h"
+#include "ui/window_helpers.h"
+
+namespace {
+// The entry's whole text, however long: LB_GETTEXT writes as many characters
+// as LB_GETTEXTLEN announced plus the terminator, so the buffer is sized from
+// that and the copied length is checked against it.
+bool listEntryText(HWND list, int index, std::string* text) {
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR || length < 0) return false;
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied =
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+    if (copied == LB_ERR || copied < 0 || copied > length) return false;
+    text->assign(buffer.data(), static_cast<size_t>(copied));
+    return true;
+}
+
+// Puts the model's queues into the list in spooler order and selects the
+// remembered one when it is listed, otherwise the first.
+void fillPrinterList(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_PRINTER_LIST);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    std::vector<PrinterRecord> matches;
+    bool appended = false;
+    if (enumerateModelPrinters(&matches)) {
+        for (const auto& match : matches) {
+            const LRESULT index =
+                SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(match.printerName.c_str()));
+            if (index == LB_ERR || index == LB_ERRSPACE) continue;
+            const bool first = !appended;
+            appended = true;
+            if (first || lstrcmpiA(match.printerName.c_str(), rememberedPrinterName.c_str()) == 0) {
+                SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+                SetDlgItemTextA(dialog, IDC_PRINTER_PORT, match.portName.c_str());
+            }
+        }
+    }
+    if (!appended) SetDlgItemTextA(dialog, IDC_PRINTER_PORT, "");
+    EnableWindow(GetDlgItem(dialog, IDOK), appended ? TRUE : FALSE);
+}
+
+// Shows the port of the queue the user highlighted, as the spooler reports it now.
+void showSelectedPort(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_PRINTER_LIST);
+    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    std::string name;
+    if (selected == LB_ERR || !listEntryText(list, static_cast<int>(selected), &name)) return;
+    std::vector<PrinterRecord> records;
+    if (!enumeratePrinterRecords(&records)) return;
+    for (const auto& record : records)
+        if (lstrcmpiA(record.printerName.c_str(), name.c_str()) == 0)
+            SetDlgItemTextA(dialog, IDC_PRINTER_PORT, record.portName.c_str());
+}
+
+void confirmSelection(HWND dialog, std::string* confirmedName) {
+    HWND list = GetDlgItem(dialog, IDC_PRINTER_LIST);
+    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    std::string name;
+    if (selected == LB_ERR || !listEntryText(list, static_cast<int>(selected), &name)) {
+        EndDialog(dialog, -1);
+        return;
+    }
+    rememberedPrinterName = name;
+    *confirmedName = name;
+    EndDialog(dialog, selected);
+}
+
+BOOL onInitDialog(HWND dialog, LPARAM param) {
+    SetWindowLongPtrA(dialog, DWLP_USER, param);
+    centerWindowOnScreen(dialog);
+    fillPrinterList(dialog);
+    return TRUE;
+}
+
+BOOL onCommand(HWND dialog, WPARAM wParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    auto* confirmedName = reinterpret_cast<std::string*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    switch (id) {
+        case IDOK:
+            confirmSelection(dialog, confirmedName);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dialog, -1);
+            return TRUE;
+        case IDC_PRINTER_LIST:
+            if (code == LBN_SELCHANGE) {
+                showSelectedPort(dialog);
+                return TRUE;
+            }
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+INT_PTR CALLBACK selectPrinterProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return onInitDialog(dialog, lParam);
+        case WM_WININICHANGE:
+            // Printers were added, removed or changed: list what is there now.
+            fillPrinterList(dialog);
+            return TRUE;
+        case WM_COMMAND:
+            return onCommand(dialog, wParam);
+        default:
+            return FALSE;
+    }
+}
+}  // namespace
+
+int selectPrinterDialog(HWND owner, std::string* confirmedName) {
+    confirmedName->clear();
+    const INT_PTR result = DialogBoxParamA(appInstance(), MAKEINTRESOURCEA(IDD_SELECT_PRINTER), owner,
+                                           selectPrinterProc, reinterpret_cast<LPARAM>(confirmedName));
+    // A dialog that could not be shown confirmed nothing.
+    if (result < 0 || confirmedName->empty()) return -1;
+    return static_cast<int>(result);
+}

@@ -1,0 +1,25 @@
+// The one way the program asks the print spooler for its printers: local
+// printers and connections, no server name. Every caller gets a buffer of its
+// own that is released when the caller's operation ends.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Enumerates at `level` (1 or 2) into `buffer`, sized to what the spooler
+// asks for; true with the record count when the spooler's answer is usable.
+// A buffer that cannot be allocated counts as a failed enumeration.
+bool enumeratePrinters(DWORD level, std::vector<BYTE>* buffer, DWORD* count);
+
+// The fields of a level-2 record the program uses, copied out of the
+// enumeration buffer so that they outlive it.
+struct PrinterRecord {
+    std::string printerName;  // the queue name: what OpenPrinterA takes
+    std::string portName;
+    std::string driverName;
+};
+
+// A level-2 enumeration as records, in the spooler's order.
+bool enumeratePrinterRecords(std::vector<PrinterRecord>* records);
