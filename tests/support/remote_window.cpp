@@ -59,11 +59,17 @@ std::string selectedListText(HWND dialog, int listId) {
     HWND list = GetDlgItem(dialog, listId);
     LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR) return std::string();
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    // Wine hands a list box's text to another process in UTF-16 even when it
+    // is asked through SendMessageA; ask for UTF-16 openly and convert.
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
     if (length == LB_ERR) return std::string();
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    LRESULT got = SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
+    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1);
+    LRESULT got = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+    if (got <= 0) return std::string();
+    int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0) WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), &text[0], bytes, nullptr, nullptr);
+    return text;
 }
 
 void postClick(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
