@@ -22,25 +22,29 @@ long fileSize(const char* path) {
 }
 
 int send(const char* portFile) {
-    // A first run asks for the country before the main window appears.
-    HWND country = waitForWindow(0, "Select Country", 5000);
-    if (country) {
-        printf("country dialog: \"%s\" preselected, pressing &Select\n",
-               selectedListText(country, IDC_COUNTRY_LIST).c_str());
-        postClick(country, IDOK);
-        waitForWindowGone(country, Patience);
-    }
-    HWND main = waitForWindow(0, "Quillset", Patience);
-    if (!main) {
-        fprintf(stderr, "demo_driver: the main window did not appear\n");
-        return 1;
+    // A first run asks for the country before the main window appears; the
+    // first start in a new prefix can take a while, so wait for either.
+    HWND main = nullptr;
+    const DWORD start = GetTickCount();
+    while (!main) {
+        if (GetTickCount() - start > Patience) {
+            fprintf(stderr, "demo_driver: the main window did not appear\n");
+            return 1;
+        }
+        if (HWND country = waitForWindow(0, "Select Country", 0)) {
+            printf("country dialog: \"%s\" preselected, pressing &Select\n",
+                   selectedListText(country, IDC_COUNTRY_LIST).c_str());
+            postClick(country, IDOK);
+            waitForWindowGone(country, Patience);
+        }
+        main = waitForWindow(0, "Quillset", 100);
     }
     DeleteFileA(portFile);
     printf("pressing \"%s\"\n", controlText(main, IDC_SEND_SETTINGS).c_str());
     postClick(main, IDC_SEND_SETTINGS);
-    const DWORD start = GetTickCount();
+    const DWORD pressed = GetTickCount();
     while (fileSize(portFile) < 98) {
-        if (GetTickCount() - start > Patience) {
+        if (GetTickCount() - pressed > Patience) {
             fprintf(stderr, "demo_driver: nothing reached %s\n", portFile);
             return 1;
         }
