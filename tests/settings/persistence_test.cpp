@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <string>
 
 #include "registry.h"
-#include "resource.h"
 #include "settings/country_defaults.h"
 #include "settings/persistence.h"
 #include "settings/settings_state.h"
-#include "ui/window_helpers.h"
 
 namespace {
 
@@ -23,15 +22,7 @@ std::string ownIniPath() {
     return iniPathFor(std::string(path, length));
 }
 
-void writeIni(const char* content) {
-    const std::string path = ownIniPath();
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    WriteFile(file, content, static_cast<DWORD>(strlen(content)), &written, nullptr);
-    CloseHandle(file);
-}
+void writeIni(const char* content) { std::ofstream(ownIniPath(), std::ios::binary) << content; }
 
 void deleteIni() { DeleteFileA(ownIniPath().c_str()); }
 
@@ -68,9 +59,10 @@ TEST_F(Persistence, FirstRunFindsNothingAndWritesNothing) {
     EXPECT_FALSE(programKeyExists());
 }
 
+// Only the low bytes of the stored country and model count.
 TEST_F(Persistence, StoredSettingsAreLoaded) {
-    writeProgramDword("SelectedCountry", 6);
-    writeProgramDword("Model", 0);
+    writeProgramDword("SelectedCountry", 0x0106);
+    writeProgramDword("Model", 0x0100);
     writeSettings(patterned(3));
     ASSERT_TRUE(loadStoredSettings());
     EXPECT_EQ(ModelVariant, 0);
@@ -78,200 +70,134 @@ TEST_F(Persistence, StoredSettingsAreLoaded) {
     EXPECT_EQ(currentBlock, patterned(3));
 }
 
-TEST_F(Persistence, SettingsOfTheOtherModelVariantAreIgnored) {
-    writeProgramDword("SelectedCountry", 0);
-    writeProgramDword("Model", 0);
-    writeSettings(patterned(1));
-    writeIni("[Main]\r\nModel=1\r\n");
-    EXPECT_FALSE(loadStoredSettings());
-    EXPECT_EQ(ModelVariant, 1);
-
-    deleteIni();
-    writeProgramDword("Model", 1);
-    EXPECT_FALSE(loadStoredSettings());
-    EXPECT_EQ(ModelVariant, 0);
-}
-
-TEST_F(Persistence, MissingSettingsUseTheStoredCountryWithoutWriting) {
-    writeProgramDword("SelectedCountry", 8);
-    writeProgramDword("Model", 0);
-    ASSERT_TRUE(loadStoredSettings());
-    EXPECT_EQ(CountryIndex, 8);
-    EXPECT_EQ(currentBlock, CountryDefaultTable[8]);
-    EXPECT_FALSE(readProgramValue("Settings").has_value());
-    EXPECT_EQ(readProgramDword("SelectedCountry"), 8u);
-}
-
-TEST_F(Persistence, VariantWithoutSettingsTakesTheCountryRowNotItsOwn) {
-    writeIni("[Main]\r\nModel=1\r\n");
-    writeProgramDword("SelectedCountry", 0);
-    writeProgramDword("Model", 1);
-    ASSERT_TRUE(loadStoredSettings());
-    EXPECT_EQ(ModelVariant, 1);
-    EXPECT_EQ(currentBlock, CountryDefaultTable[0]);
-}
-
-TEST_F(Persistence, MissingModelIsNoObstacle) {
-    writeProgramDword("SelectedCountry", 2);
-    writeSettings(patterned(9));
-    ASSERT_TRUE(loadStoredSettings());
-    EXPECT_EQ(CountryIndex, 2);
-    EXPECT_EQ(currentBlock, patterned(9));
-}
-
-TEST_F(Persistence, SettingsNotExactlyThirtyTwoBinaryBytesCountAsMissing) {
-    const SettingsBlock stored = patterned(5);
-    const std::string text(32, 'x');
+// A registry edited or left behind by something else: a value of another
+// type or size counts as missing, never as a misread number or a half block.
+TEST_F(Persistence, MissingOrMistypedValues) {
+    enum Outcome { NotLoaded, StoredBlock, CountryRow };
     struct Case {
-        const char* name;
-        DWORD type;
-        const void* data;
+        const char* value;
+        DWORD type;  // REG_NONE: the value is deleted
         DWORD size;
+        Outcome outcome;
     };
     const Case cases[] = {
-        {"short", REG_BINARY, stored.bytes, 31}, {"long", REG_BINARY, std::string(40, '\x11').data(), 40},
-        {"empty", REG_BINARY, stored.bytes, 0},  {"text", REG_SZ, text.c_str(), 33},
-        {"dword", REG_DWORD, stored.bytes, 4},
+        {"Settings", REG_NONE, 0, CountryRow},        {"Settings", REG_BINARY, 31, CountryRow},
+        {"Settings", REG_BINARY, 40, CountryRow},     {"Settings", REG_BINARY, 0, CountryRow},
+        {"Settings", REG_SZ, 32, CountryRow},         {"Settings", REG_DWORD, 4, CountryRow},
+        {"SelectedCountry", REG_NONE, 0, NotLoaded},  {"SelectedCountry", REG_BINARY, 4, NotLoaded},
+        {"SelectedCountry", REG_DWORD, 2, NotLoaded}, {"SelectedCountry", REG_DWORD, 8, NotLoaded},
+        {"Model", REG_NONE, 0, StoredBlock},          {"Model", REG_BINARY, 4, StoredBlock},
+        {"Model", REG_DWORD, 2, StoredBlock},
     };
+    // As a DWORD, {1, 0, 0, 0} would be country 1 or the other model variant.
+    uint8_t data[40] = {1};
     for (const Case& tc : cases) {
-        SCOPED_TRACE(tc.name);
+        SCOPED_TRACE(testing::Message() << tc.value << " type " << tc.type << " size " << tc.size);
         resetProgramKey();
         writeProgramDword("SelectedCountry", 5);
         writeProgramDword("Model", 0);
-        writeProgramValue("Settings", tc.type, tc.data, tc.size);
+        writeSettings(patterned(5));
+        if (tc.type == REG_NONE)
+            deleteProgramValue(tc.value);
+        else
+            writeProgramValue(tc.value, tc.type, data, tc.size);
         std::memset(currentBlock.bytes, 0xEE, sizeof currentBlock.bytes);
-        ASSERT_TRUE(loadStoredSettings());
-        EXPECT_EQ(currentBlock, CountryDefaultTable[5]);
+        EXPECT_EQ(loadStoredSettings(), tc.outcome != NotLoaded);
+        // Loading never writes.
+        if (tc.type == REG_NONE) {
+            EXPECT_FALSE(readProgramValue(tc.value).has_value());
+        }
+        if (tc.outcome == NotLoaded) continue;
+        EXPECT_EQ(CountryIndex, 5);
+        EXPECT_EQ(currentBlock, tc.outcome == StoredBlock ? patterned(5) : CountryDefaultTable[5]);
     }
 }
 
-TEST_F(Persistence, SelectedCountryMustBeAFourByteDword) {
-    const uint8_t six[8] = {6, 0, 0, 0, 0, 0, 0, 0};
-    struct Case {
-        const char* name;
-        DWORD type;
-        DWORD size;
-    };
-    const Case cases[] = {
-        {"binary", REG_BINARY, 4}, {"two bytes", REG_DWORD, 2}, {"eight bytes", REG_DWORD, 8}};
-    for (const Case& tc : cases) {
-        SCOPED_TRACE(tc.name);
-        resetProgramKey();
-        writeProgramValue("SelectedCountry", tc.type, six, tc.size);
-        writeProgramDword("Model", 0);
-        writeSettings(patterned(2));
-        EXPECT_FALSE(loadStoredSettings());
-    }
-}
-
-TEST_F(Persistence, ModelNotAFourByteDwordCountsAsMissing) {
-    const uint8_t one[4] = {1, 0, 0, 0};
-    for (DWORD type : {static_cast<DWORD>(REG_BINARY), static_cast<DWORD>(REG_DWORD)}) {
-        SCOPED_TRACE(type);
-        resetProgramKey();
-        writeProgramDword("SelectedCountry", 3);
-        // As a real DWORD, 1 would be the other model variant.
-        writeProgramValue("Model", type, one, type == REG_DWORD ? 2 : 4);
-        writeSettings(patterned(4));
-        ASSERT_TRUE(loadStoredSettings());
-        EXPECT_EQ(currentBlock, patterned(4));
-    }
-}
-
-TEST_F(Persistence, OnlyTheLowByteOfTheCountryCounts) {
-    writeProgramDword("SelectedCountry", 0x0106);
-    writeProgramDword("Model", 0x0100);
-    ASSERT_TRUE(loadStoredSettings());
-    EXPECT_EQ(CountryIndex, 6);
-    EXPECT_EQ(currentBlock, CountryDefaultTable[6]);
-}
-
+// Only an edited registry holds a country past the table; usable settings
+// stored with it are kept.
 TEST_F(Persistence, CountryPastTheTableBecomesTheFirstCountry) {
-    for (DWORD country : {17u, 255u}) {
-        SCOPED_TRACE(country);
-        resetProgramKey();
-        writeProgramDword("SelectedCountry", country);
-        writeProgramDword("Model", 0);
-        writeSettings(patterned(6));
-        ASSERT_TRUE(loadStoredSettings());
-        EXPECT_EQ(CountryIndex, 0);
-        EXPECT_EQ(currentBlock, patterned(6));  // usable settings are kept
+    writeProgramDword("SelectedCountry", 17);
+    writeSettings(patterned(6));
+    ASSERT_TRUE(loadStoredSettings());
+    EXPECT_EQ(CountryIndex, 0);
+    EXPECT_EQ(currentBlock, patterned(6));
 
-        deleteProgramValue("Settings");
-        ASSERT_TRUE(loadStoredSettings());
-        EXPECT_EQ(CountryIndex, 0);
-        EXPECT_EQ(currentBlock, CountryDefaultTable[0]);
-        EXPECT_EQ(defaultBlockFor(ModelVariant, CountryIndex), CountryDefaultTable[0]);
-    }
+    writeProgramDword("SelectedCountry", 255);
+    deleteProgramValue("Settings");
+    ASSERT_TRUE(loadStoredSettings());
+    EXPECT_EQ(CountryIndex, 0);
+    EXPECT_EQ(currentBlock, CountryDefaultTable[0]);
 }
 
-TEST_F(Persistence, ModelVariantIsTheLowByteOfTheIniValue) {
+// The INI file's Model picks the variant (its low byte); settings stored for
+// the other variant are not loaded, and without settings the variant too
+// starts from the stored country's row.
+TEST_F(Persistence, ModelVariantComesFromTheIniFile) {
     struct Case {
-        const char* ini;
+        const char* ini;  // nullptr: no INI file
         uint8_t variant;
     };
     const Case cases[] = {
-        {"[Main]\r\nModel=1\r\n", 1}, {"[Main]\r\nModel=257\r\n", 1}, {"[Main]\r\nModel=2\r\n", 2},
-        {"[Main]\r\nModel=0\r\n", 0}, {"[Other]\r\nModel=1\r\n", 0},  {"[Main]\r\nModel=one\r\n", 0},
+        {"[Main]\r\nModel=1\r\n", 1},
+        {"[Main]\r\nModel=257\r\n", 1},
+        {"[Main]\r\nModel=2\r\n", 2},
+        {"[Main]\r\nModel=0\r\n", 0},
+        {"[Other]\r\nModel=1\r\n", 0},
+        {"[Main]\r\nModel=one\r\n", 0},
+        {nullptr, 0},
     };
+    writeProgramDword("SelectedCountry", 7);
+    writeProgramDword("Model", 1);
     for (const Case& tc : cases) {
-        SCOPED_TRACE(tc.ini);
-        writeIni(tc.ini);
+        SCOPED_TRACE(tc.ini ? tc.ini : "no INI file");
+        if (tc.ini) writeIni(tc.ini);
         ModelVariant = 0xAA;
-        loadStoredSettings();
+        std::memset(currentBlock.bytes, 0xEE, sizeof currentBlock.bytes);
+        EXPECT_EQ(loadStoredSettings(), tc.variant == 1);
         EXPECT_EQ(ModelVariant, tc.variant);
+        if (tc.variant == 1) {
+            EXPECT_EQ(currentBlock, CountryDefaultTable[7]);
+        }
         deleteIni();
     }
-    ModelVariant = 0xAA;
-    loadStoredSettings();
-    EXPECT_EQ(ModelVariant, 0);  // no INI file at all
 }
 
-TEST_F(Persistence, StoreCreatesTheKeyWithTheAgreedTypes) {
+TEST_F(Persistence, StoreCreatesTheKeyWithTheAgreedTypesAndReadsBack) {
     ModelVariant = 1;
     CountryIndex = 12;
     currentBlock = patterned(8);
     ASSERT_TRUE(storeSettings());
-
-    EXPECT_EQ(readProgramDword("SelectedCountry"), 12u);
+    EXPECT_EQ(readProgramDword("SelectedCountry"), 12u);  // REG_DWORD, 4 bytes
     EXPECT_EQ(readProgramDword("Model"), 1u);
     const auto settings = readProgramValue("Settings");
     ASSERT_TRUE(settings.has_value());
     EXPECT_EQ(settings->type, static_cast<DWORD>(REG_BINARY));
     ASSERT_EQ(settings->data.size(), 32u);
     EXPECT_EQ(std::memcmp(settings->data.data(), patterned(8).bytes, 32), 0);
-}
 
-TEST_F(Persistence, StoreReplacesWhateverWasThere) {
-    writeProgramValue("Settings", REG_SZ, "junk", 5);
+    // Whatever was there is replaced, and reads back as the same state.
     writeProgramValue("Model", REG_BINARY, "\x07", 1);
-    writeProgramDword("SelectedCountry", 200);
     ModelVariant = 0;
     CountryIndex = 4;
     currentBlock = CountryDefaultTable[4];
     ASSERT_TRUE(storeSettings());
-
-    // What was stored reads back as the same state.
-    ModelVariant = 0xAA;
     CountryIndex = 0xBB;
     std::memset(currentBlock.bytes, 0, sizeof currentBlock.bytes);
     ASSERT_TRUE(loadStoredSettings());
-    EXPECT_EQ(ModelVariant, 0);
     EXPECT_EQ(CountryIndex, 4);
     EXPECT_EQ(currentBlock, CountryDefaultTable[4]);
     EXPECT_EQ(readProgramDword("Model"), 0u);
 }
 
-TEST(RegistryKeyText, IsTheProgramsKey) {
-    EXPECT_EQ(loadString(IDS_REGISTRY_KEY), std::string(ProgramKeyPath));
-}
-
 TEST(IniPathFor, ReplacesTheExtensionOfTheFileName) {
-    EXPECT_EQ(iniPathFor("C:\\Program Files\\Velmora\\corvex.exe"), "C:\\Program Files\\Velmora\\corvex.ini");
-    EXPECT_EQ(iniPathFor("C:\\tools\\corvex.v2.exe"), "C:\\tools\\corvex.v2.ini");
-    EXPECT_EQ(iniPathFor("C:\\tools\\corvex."), "C:\\tools\\corvex.ini");
-    EXPECT_EQ(iniPathFor("corvex.EXE"), "corvex.ini");
-    // A dot in a folder's name is not the file's extension.
-    EXPECT_EQ(iniPathFor("C:\\my.tools\\corvex"), "C:\\my.tools\\corvex.ini");
-    EXPECT_EQ(iniPathFor("Z:/work/v1.0/corvex"), "Z:/work/v1.0/corvex.ini");
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\tools\\corvex.exe", "C:\\tools\\corvex.ini"},
+        {"C:\\tools\\corvex.v2.exe", "C:\\tools\\corvex.v2.ini"},
+        {"C:\\tools\\corvex.", "C:\\tools\\corvex.ini"},
+        {"corvex.EXE", "corvex.ini"},
+        // A dot in a folder's name is not the file's extension.
+        {"C:\\my.tools\\corvex", "C:\\my.tools\\corvex.ini"},
+        {"Z:/work/v1.0/corvex", "Z:/work/v1.0/corvex.ini"},
+    };
+    for (const auto& tc : cases) EXPECT_EQ(iniPathFor(tc.first), tc.second);
 }
