@@ -3,9 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cstring>
-#include <string>
+#include <iterator>
 
 #include "main_window_fixture.h"
 #include "registry.h"
@@ -15,15 +13,6 @@
 #include "ui/settings_tree.h"
 
 namespace {
-void expectExitQuestion(const DialogSnapshot& box) {
-    EXPECT_EQ(box.caption, "Quillset");
-    EXPECT_EQ(box.text, "Exit software ?");
-    EXPECT_FALSE(box.hasIcon);
-    auto buttons = box.buttons();
-    std::sort(buttons.begin(), buttons.end());
-    EXPECT_EQ(buttons, (std::vector<int>{IDYES, IDNO}));
-}
-
 class CommandsTest : public MainWindowTest {
 protected:
     // Opens on stored settings of "Germany", as a later run finds them.
@@ -32,110 +21,76 @@ protected:
         ASSERT_NE(openMainWindow(), nullptr);
     }
 };
-
-enum class ExitRoute { ExitButton, Escape, OkCommand, CloseBox, CloseMessage };
-
-class ExitQuestionTest : public CommandsTest, public testing::WithParamInterface<ExitRoute> {
-protected:
-    void ask() {
-        switch (GetParam()) {
-            case ExitRoute::ExitButton:
-                click(IDC_EXIT);
-                break;
-            case ExitRoute::Escape:
-                click(IDCANCEL);
-                break;
-            case ExitRoute::OkCommand:
-                click(IDOK);
-                break;
-            case ExitRoute::CloseBox:
-                SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-                break;
-            case ExitRoute::CloseMessage:
-                SendMessageA(window, WM_CLOSE, 0, 0);
-                break;
-        }
-        // The close box and WM_CLOSE may reach the command by a posted message.
-        pumpUntil([this] { return watcher.pending() == 0; });
-    }
-};
 }  // namespace
 
-TEST_P(ExitQuestionTest, NoKeepsEverythingYesDestroysTheWindow) {
-    openOnGermany();
-    const FILETIME written = programKeyWriteTime();
-    const int shownPage = ShownPage;
-
-    watcher.answer(IDNO);
-    ask();
-    ASSERT_EQ(watcher.seen().size(), 1u);
-    expectExitQuestion(watcher.seen()[0]);
-    EXPECT_TRUE(IsWindow(window));
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_EQ(ShownPage, shownPage);
-    EXPECT_EQ(takeQuitMessage(), -1);
-
-    watcher.answer(IDYES);
-    ask();
-    ASSERT_EQ(watcher.seen().size(), 2u);
-    expectExitQuestion(watcher.seen()[1]);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(takeQuitMessage(), 0);
-    // Nothing is stored on the way out.
-    EXPECT_TRUE(sameTime(programKeyWriteTime(), written));
+TEST_F(CommandsTest, EveryExitRouteAsksAndOnlyYesDestroysTheWindow) {
+    const struct {
+        const char* route;
+        UINT message;
+        WPARAM param;
+    } routes[] = {
+        {"Exit button", WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED)},
+        {"Escape", WM_COMMAND, IDCANCEL},
+        {"Enter", WM_COMMAND, IDOK},
+        {"close box", WM_SYSCOMMAND, SC_CLOSE},
+        {"WM_CLOSE", WM_CLOSE, 0},
+    };
+    for (const auto& r : routes) {
+        SCOPED_TRACE(r.route);
+        openOnGermany();
+        const FILETIME written = programKeyWriteTime();
+        for (int answer : {IDNO, IDYES}) {
+            watcher.answer(answer);
+            SendMessageA(window, r.message, r.param, 0);
+            // The close box may reach the command through a posted message.
+            MSG message;
+            while (PeekMessageA(&message, window, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            EXPECT_EQ(watcher.pending(), 0u);
+            EXPECT_EQ(IsWindow(window) != FALSE, answer == IDNO);
+            EXPECT_EQ(takeQuitMessage(), answer == IDNO ? -1 : 0);
+            const DialogSnapshot& box = watcher.seen().back();
+            EXPECT_EQ(box.caption, "Quillset");
+            EXPECT_EQ(box.text, "Exit software ?");
+            EXPECT_FALSE(box.hasIcon);
+            EXPECT_EQ(box.buttons(), (std::vector<int>{IDYES, IDNO}));
+        }
+        EXPECT_TRUE(sameTime(programKeyWriteTime(), written)) << "stored on the way out";
+    }
+    EXPECT_EQ(watcher.seen().size(), 2 * std::size(routes));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryRoute, ExitQuestionTest,
-                         testing::Values(ExitRoute::ExitButton, ExitRoute::Escape, ExitRoute::OkCommand,
-                                         ExitRoute::CloseBox, ExitRoute::CloseMessage));
-
-TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothing) {
+TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores) {
     openOnGermany();
-    // An edit on the pages that a reload would undo.
-    SendDlgItemMessageA(window, IDC_INTERNATIONAL, CB_SETCURSEL, 9, 0);
+    HWND tree = GetDlgItem(window, IDC_SETTINGS_TREE);
+    const LRESULT first = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, first));
+    ASSERT_EQ(ShownPage, 1);
+    SendDlgItemMessageA(window, IDC_INTERNATIONAL, CB_SETCURSEL, 9, 0);  // an edit a reload would undo
     const FILETIME written = programKeyWriteTime();
 
-    int preselected = -2;
-    watcher.expect([&](HWND dialog) {
-        preselected = static_cast<int>(SendDlgItemMessageA(dialog, IDC_COUNTRY_LIST, LB_GETCURSEL, 0, 0));
+    watcher.expect([](HWND dialog) {
         SendDlgItemMessageA(dialog, IDC_COUNTRY_LIST, LB_SETCURSEL, 0, 0);  // then changes their mind
         pressButton(dialog, IDCANCEL);
     });
     click(IDC_RESTORE_DEFAULT);
-
-    ASSERT_EQ(watcher.seen().size(), 1u);
-    ASSERT_NE(watcher.seen()[0].control(IDCANCEL), nullptr);
-    EXPECT_TRUE(watcher.seen()[0].control(IDCANCEL)->enabled);
-    EXPECT_EQ(preselected, 6);
     EXPECT_EQ(CountryIndex, 6);
     EXPECT_EQ(comboSelection(window, IDC_INTERNATIONAL), 9);
     EXPECT_EQ(currentBlock, CountryDefaultTable[6]);
     EXPECT_TRUE(sameTime(programKeyWriteTime(), written));
-}
-
-TEST_F(CommandsTest, RestoreDefaultLoadsAndStoresTheChosenCountry) {
-    openOnGermany();
-    HWND tree = GetDlgItem(window, IDC_SETTINGS_TREE);
-    const auto emulationItem = reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(emulationItem));
-    ASSERT_EQ(ShownPage, 1);
 
     watcher.expect([](HWND dialog) {
         SendDlgItemMessageA(dialog, IDC_COUNTRY_LIST, LB_SETCURSEL, 4, 0);  // "Finland"
         pressButton(dialog, IDOK);
     });
     click(IDC_RESTORE_DEFAULT);
-
     EXPECT_EQ(CountryIndex, 4);
     EXPECT_EQ(currentBlock, CountryDefaultTable[4]);
     EXPECT_EQ(storedBlock(), CountryDefaultTable[4]);
     EXPECT_EQ(readProgramDword("SelectedCountry"), 4u);
-    // The pages show Finland's row: IBM, Sweden, 12 inch.
+    // The pages show Finland's row (IBM, Sweden, 12 inch) and the page on view stays.
     EXPECT_EQ(comboSelection(window, IDC_EMULATION), 1);
     EXPECT_EQ(comboSelection(window, IDC_INTERNATIONAL), 5);
     EXPECT_EQ(comboSelection(window, IDC_PAGE_LENGTH), 1);
-    // The page on view stays.
     EXPECT_EQ(ShownPage, 1);
     EXPECT_TRUE(isShown(window, IDC_EMULATION));
     EXPECT_FALSE(isShown(window, IDC_FONT));
@@ -145,8 +100,6 @@ TEST_F(CommandsTest, RestoreDefaultOnTheModelVariantTakesItsRowWithoutAsking) {
     writeModelIni(1);
     storeProgramSettings(0, 1, CountryDefaultTable[0]);
     ASSERT_NE(openMainWindow(), nullptr);
-    ASSERT_EQ(currentBlock, CountryDefaultTable[0]);
-
     click(IDC_RESTORE_DEFAULT);
     EXPECT_TRUE(watcher.seen().empty());
     EXPECT_EQ(CountryIndex, 0);
@@ -154,37 +107,25 @@ TEST_F(CommandsTest, RestoreDefaultOnTheModelVariantTakesItsRowWithoutAsking) {
     EXPECT_EQ(comboSelection(window, IDC_CODE_PAGE), 18);  // "KU (EPSON)"
 }
 
-TEST_F(CommandsTest, AboutBoxShowsTheProductAndCloses) {
+TEST_F(CommandsTest, AboutBoxClosesOnlyOnOkOrCancelAndTheWindowMinimises) {
     openOnGermany();
-    bool ignoredOtherCommand = false;
+    bool stayedOnOtherCommands = false;
     watcher.expect([&](HWND box) {
-        // Only the commands 1 and 2 close the box.
         SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, EN_CHANGE), 0);
         SendMessageA(box, WM_COMMAND, 3, 0);
-        ignoredOtherCommand = IsWindowVisible(box) != FALSE;
+        stayedOnOtherCommands = IsWindowVisible(box) != FALSE;
         pressButton(box, IDOK);
     });
     click(IDC_ABOUT);
     watcher.expect([](HWND box) { PostMessageA(box, WM_COMMAND, IDCANCEL, 0); });
     click(IDC_ABOUT);
-
     ASSERT_EQ(watcher.seen().size(), 2u);
-    const DialogSnapshot& box = watcher.seen()[0];
-    EXPECT_EQ(box.caption, "About Quillset");
-    std::vector<std::string> texts;
-    for (const auto& control : box.controls) texts.push_back(control.text);
-    for (const char* text : {"Quillset", "Version ", "1.00.000", "OK"})
-        EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << text;
-    EXPECT_TRUE(ignoredOtherCommand);
-    EXPECT_TRUE(IsWindow(window));
-}
+    EXPECT_EQ(watcher.seen()[0].caption, "About Quillset");
+    EXPECT_TRUE(stayedOnOtherCommands);
 
-TEST_F(CommandsTest, MinimiseAndRestore) {
-    openOnGermany();
     SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(IsIconic(window));
     SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_FALSE(IsIconic(window));
     EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_TRUE(watcher.seen().empty());
 }

@@ -7,18 +7,12 @@
 #include "ui/main_window.h"
 #include "ui/window_helpers.h"
 
-namespace {
-std::string iniPath() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string result(path, length < sizeof path ? length : 0);
-    const size_t dot = result.find_last_of('.');
-    return result.substr(0, dot + 1) + "ini";
-}
-}  // namespace
-
 void writeModelIni(std::optional<int> model) {
-    const std::string path = iniPath();
+    // The program reads the INI named after its executable.
+    char exe[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, exe, sizeof exe);
+    std::string path(exe, length < sizeof exe ? length : 0);
+    path = path.substr(0, path.find_last_of('.') + 1) + "ini";
     DeleteFileA(path.c_str());
     if (!model) return;
     WritePrivateProfileStringA("Main", "Model", std::to_string(*model).c_str(), path.c_str());
@@ -39,10 +33,6 @@ SettingsBlock storedBlock() {
     return block;
 }
 
-bool sameTime(const FILETIME& a, const FILETIME& b) {
-    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
-
 FILETIME programKeyWriteTime() {
     FILETIME time = {};
     HKEY key;
@@ -53,6 +43,10 @@ FILETIME programKeyWriteTime() {
     return time;
 }
 
+bool sameTime(const FILETIME& a, const FILETIME& b) {
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+}
+
 bool isShown(HWND window, int id) {
     HWND control = GetDlgItem(window, id);
     return control && (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -60,22 +54,6 @@ bool isShown(HWND window, int id) {
 
 int comboSelection(HWND window, int id) {
     return static_cast<int>(SendDlgItemMessageA(window, id, CB_GETCURSEL, 0, 0));
-}
-
-bool pumpUntil(const std::function<bool()>& done) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > 2000) return false;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (message.message == WM_QUIT) break;
-            PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(5);
-    }
-    return true;
 }
 
 void MainWindowTest::SetUp() {
@@ -109,6 +87,6 @@ void MainWindowTest::click(int id) {
 
 int MainWindowTest::takeQuitMessage() {
     MSG message;
-    if (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(message.wParam);
-    return -1;
+    return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? static_cast<int>(message.wParam)
+                                                                        : -1;
 }

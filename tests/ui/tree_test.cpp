@@ -11,8 +11,8 @@
 #include "ui/settings_tree.h"
 
 namespace {
-// Which controls make up each page, as the user sees them: labels, lists,
-// edit fields, up-downs and unit labels.
+// The controls of each page as the user sees them: labels, lists, edit
+// fields, up-downs and unit labels.
 const std::vector<std::vector<int>> ExpectedPages = {
     {1076, 1050, 1077, 1051, 1094, 1095},
     {1078, 1003},
@@ -29,54 +29,6 @@ const std::vector<std::vector<int>> ExpectedPages = {
 const std::vector<int> PrintPassRow = {1152, 1153};
 const std::vector<int> NeverHidden = {1008, 1068, 1065, 1011, 1005, 1074};
 
-HWND treeOf(HWND window) { return GetDlgItem(window, IDC_SETTINGS_TREE); }
-
-std::vector<HTREEITEM> rootItems(HWND tree) {
-    std::vector<HTREEITEM> items;
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    while (item) {
-        items.push_back(item);
-        item = reinterpret_cast<HTREEITEM>(
-            SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
-    }
-    return items;
-}
-
-struct ItemInfo {
-    std::string text;
-    LPARAM param = -1;
-};
-
-ItemInfo readItem(HWND tree, HTREEITEM handle) {
-    char text[260] = "";
-    TVITEMA item = {};
-    item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_HANDLE;
-    item.hItem = handle;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    if (!SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return {};
-    return {text, item.lParam};
-}
-
-HTREEITEM selectedItem(HWND tree) {
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-}
-
-void selectItem(HWND tree, HTREEITEM item) {
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-}
-
-LRESULT sendTreeNotification(HWND window, UINT_PTR fromId, UINT code, LPARAM itemParam) {
-    NMTREEVIEWA change = {};
-    change.hdr.hwndFrom = treeOf(window);
-    change.hdr.idFrom = fromId;
-    change.hdr.code = code;
-    change.action = TVC_BYMOUSE;
-    change.itemNew.mask = TVIF_PARAM;
-    change.itemNew.lParam = itemParam;
-    return SendMessageA(window, WM_NOTIFY, fromId, reinterpret_cast<LPARAM>(&change));
-}
-
 // Every page control is visible exactly when it belongs to `page`; the
 // Print pass row only on model variant 1.
 void expectOnlyPageShown(HWND window, int page, bool variant) {
@@ -88,100 +40,98 @@ void expectOnlyPageShown(HWND window, int page, bool variant) {
     for (int id : NeverHidden) EXPECT_TRUE(isShown(window, id)) << "frame control " << id;
 }
 
+HTREEITEM nextItem(HWND tree, UINT relation, HTREEITEM item = nullptr) {
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+void sendTreeNotification(HWND window, UINT_PTR fromId, UINT code, LPARAM itemParam) {
+    NMTREEVIEWA change = {};
+    change.hdr = {GetDlgItem(window, IDC_SETTINGS_TREE), fromId, code};
+    change.action = TVC_BYMOUSE;
+    change.itemNew.mask = TVIF_PARAM;
+    change.itemNew.lParam = itemParam;
+    EXPECT_EQ(SendMessageA(window, WM_NOTIFY, fromId, reinterpret_cast<LPARAM>(&change)), 0);
+}
+
 class TreeTest : public MainWindowTest {
 protected:
     void openWith(int model) {
         writeModelIni(model);
         storeProgramSettings(0, model, CountryDefaultTable[model == 1 ? VariantDefaultRow : 0]);
         ASSERT_NE(openMainWindow(), nullptr);
+        tree = GetDlgItem(window, IDC_SETTINGS_TREE);
+        for (HTREEITEM item = nextItem(tree, TVGN_ROOT); item; item = nextItem(tree, TVGN_NEXT, item))
+            items.push_back(item);
     }
+    void select(int page) {
+        SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(items.at(page)));
+    }
+    HWND tree = nullptr;
+    std::vector<HTREEITEM> items;
 };
 }  // namespace
 
-TEST_F(TreeTest, NineTopLevelItemsInTableOrderCarryTheirPageIndex) {
+TEST_F(TreeTest, NineFlatItemsInOrderAndTheFirstSelected) {
     openWith(0);
-    HWND tree = treeOf(window);
     const std::vector<std::string> texts = {"Print Style", "Emulation",        "Page Format",
                                             "Print mode",  "Text Enhancement", "Character set",
                                             "Install",     "Serial Interface", "TOF Setting"};
-    const auto items = rootItems(tree);
     ASSERT_EQ(items.size(), texts.size());
     for (size_t i = 0; i < items.size(); ++i) {
-        const ItemInfo info = readItem(tree, items[i]);
-        EXPECT_EQ(info.text, texts[i]);
-        EXPECT_EQ(info.param, static_cast<LPARAM>(i));
-        EXPECT_EQ(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(items[i])), 0)
-            << texts[i] << " has a child";
+        char text[260] = "";
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_HANDLE;
+        item.hItem = items[i];
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        ASSERT_TRUE(SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        EXPECT_EQ(text, texts[i]);
+        EXPECT_EQ(item.lParam, static_cast<LPARAM>(i));
+        EXPECT_EQ(nextItem(tree, TVGN_CHILD, items[i]), nullptr) << texts[i] << " has a child";
     }
-}
-
-TEST_F(TreeTest, OpensOnPrintStyleWithItsItemSelected) {
-    openWith(0);
-    const ItemInfo selected = readItem(treeOf(window), selectedItem(treeOf(window)));
-    EXPECT_EQ(selected.text, "Print Style");
+    EXPECT_EQ(nextItem(tree, TVGN_CARET), items[0]);
     EXPECT_EQ(ShownPage, 0);
+}
+
+TEST_F(TreeTest, EachPageShowsExactlyItsControls) {
+    for (int model : {0, 1}) {
+        SCOPED_TRACE(model);
+        openWith(model);
+        expectOnlyPageShown(window, 0, model == 1);
+        // Forwards and back again, so every page is also left for every other.
+        for (int page : {1, 2, 3, 4, 5, 6, 7, 8, 2, 3, 0, 8, 0}) {
+            select(page);
+            EXPECT_EQ(ShownPage, page);
+            expectOnlyPageShown(window, page, model == 1);
+        }
+        DestroyWindow(window);
+        takeQuitMessage();
+        items.clear();
+    }
+}
+
+TEST_F(TreeTest, OnlyANewSelectionInTheTreeSwitchesThePage) {
+    openWith(0);
+    sendTreeNotification(window, IDC_SETTINGS_TREE, TVN_ITEMEXPANDEDA, 3);
+    sendTreeNotification(window, IDC_SETTINGS_TREE, TVN_SELCHANGINGA, 3);
+    sendTreeNotification(window, IDC_SETTINGS_TREE, NM_CLICK, 3);
+    sendTreeNotification(window, IDC_SEND_SETTINGS, TVN_SELCHANGEDA, 3);  // not from the tree
     expectOnlyPageShown(window, 0, false);
-}
+    EXPECT_EQ(ShownPage, 0);
 
-TEST_F(TreeTest, EachPageShowsExactlyItsControlsOnTheStandardModel) {
-    openWith(0);
-    HWND tree = treeOf(window);
-    const auto items = rootItems(tree);
-    ASSERT_EQ(items.size(), 9u);
-    // Forwards and back again, so every page is also left for every other.
-    for (int page : {1, 2, 3, 4, 5, 6, 7, 8, 2, 3, 0, 8, 0}) {
-        selectItem(tree, items[page]);
-        EXPECT_EQ(ShownPage, page);
-        expectOnlyPageShown(window, page, false);
-    }
-}
-
-TEST_F(TreeTest, PrintPassRowOnlyOnTheModelVariant) {
-    openWith(1);
-    HWND tree = treeOf(window);
-    const auto items = rootItems(tree);
-    ASSERT_EQ(items.size(), 9u);
-    expectOnlyPageShown(window, 0, true);
-    for (int page : {2, 0, 5}) {
-        selectItem(tree, items[page]);
-        expectOnlyPageShown(window, page, true);
-    }
-}
-
-TEST_F(TreeTest, ReselectingTheSelectedItemSwitchesNothing) {
-    openWith(0);
-    HWND tree = treeOf(window);
-    // Hide a control of the page on view behind the window's back: a page
-    // switch would show it again, so it stays hidden only if none ran.
+    // Re-selecting the selected item: a page switch would show this control again.
     ShowWindow(GetDlgItem(window, IDC_PITCH), SW_HIDE);
-    selectItem(tree, selectedItem(tree));
+    select(0);
     EXPECT_FALSE(isShown(window, IDC_PITCH));
-    EXPECT_EQ(ShownPage, 0);
-}
 
-TEST_F(TreeTest, OnlyTheTreesSelectionChangeSwitchesThePage) {
-    openWith(0);
-    EXPECT_EQ(sendTreeNotification(window, IDC_SETTINGS_TREE, TVN_ITEMEXPANDEDA, 3), 0);
-    EXPECT_EQ(sendTreeNotification(window, IDC_SETTINGS_TREE, TVN_SELCHANGINGA, 3), 0);
-    EXPECT_EQ(sendTreeNotification(window, IDC_SETTINGS_TREE, NM_CLICK, 3), 0);
-    // The same code from another control is not the tree's.
-    EXPECT_EQ(sendTreeNotification(window, IDC_SEND_SETTINGS, TVN_SELCHANGEDA, 3), 0);
-    expectOnlyPageShown(window, 0, false);
-    EXPECT_EQ(ShownPage, 0);
-
-    EXPECT_EQ(sendTreeNotification(window, IDC_SETTINGS_TREE, TVN_SELCHANGEDA, 3), 0);
+    sendTreeNotification(window, IDC_SETTINGS_TREE, TVN_SELCHANGEDA, 3);
     expectOnlyPageShown(window, 3, false);
     EXPECT_EQ(ShownPage, 3);
-}
 
-TEST_F(TreeTest, PageIndexBeyondTheNinePagesShowsNothing) {
-    openWith(0);
-    EXPECT_EQ(sendTreeNotification(window, IDC_SETTINGS_TREE, TVN_SELCHANGEDA, 9), 0);
-    expectOnlyPageShown(window, -1, false);
-    EXPECT_EQ(sendTreeNotification(window, IDC_SETTINGS_TREE, TVN_SELCHANGEDA, 0x7FFFFFFF), 0);
-    expectOnlyPageShown(window, -1, false);
-    EXPECT_NE(ShownPage, NoPageShown);
-    // The tree's own items still work afterwards.
-    selectItem(treeOf(window), rootItems(treeOf(window))[4]);
-    expectOnlyPageShown(window, 4, false);
+    // An item parameter beyond the nine pages shows none of them.
+    for (LPARAM beyond : {9, 0x7FFFFFFF}) {
+        sendTreeNotification(window, IDC_SETTINGS_TREE, TVN_SELCHANGEDA, beyond);
+        expectOnlyPageShown(window, -1, false);
+    }
 }
