@@ -59,13 +59,11 @@ int PagesTest::position(int spinId) const {
     return static_cast<int>(SendDlgItemMessageA(window, spinId, UDM_GETPOS32, 0, 0));
 }
 
-void PagesTest::range(int spinId, int* low, int* high) const {
-    SendDlgItemMessageA(window, spinId, UDM_GETRANGE32, reinterpret_cast<WPARAM>(low),
-                        reinterpret_cast<LPARAM>(high));
-}
-
-bool PagesTest::enabled(int controlId) const {
-    return IsWindowEnabled(GetDlgItem(window, controlId)) != FALSE;
+std::pair<int, int> PagesTest::range(int spinId) const {
+    int low = 0, high = 0;
+    SendDlgItemMessageA(window, spinId, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                        reinterpret_cast<LPARAM>(&high));
+    return {low, high};
 }
 
 SettingsBlock baseBlock() { return CountryDefaultTable[0]; }

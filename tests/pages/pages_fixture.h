@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/country_defaults.h"
@@ -26,8 +27,7 @@ protected:
     std::string selected(int listId) const;
     std::string text(int controlId) const;
     int position(int spinId) const;
-    void range(int spinId, int* low, int* high) const;
-    bool enabled(int controlId) const;
+    std::pair<int, int> range(int spinId) const;
 
     HWND window = nullptr;
 };
@@ -35,8 +35,7 @@ protected:
 // A standard-model factory row to start each case from.
 SettingsBlock baseBlock();
 
-// Writers for the fields the cases vary, so each case reads as the field it
-// is about.
+// Writers for the fields the cases vary.
 void setBits(SettingsBlock& b, int byte, int shift, int width, unsigned value);
 inline void setEmulation(SettingsBlock& b, unsigned v) { setBits(b, 0, 6, 1, v); }
 inline void setCharacterSet(SettingsBlock& b, unsigned v) { setBits(b, 0, 4, 2, v); }

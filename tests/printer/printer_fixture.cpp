@@ -39,11 +39,8 @@ int selectedEntry(HWND dialog) {
 }
 
 std::string portText(HWND dialog) {
-    HWND edit = GetDlgItem(dialog, IDC_PRINTER_PORT);
-    const int length = GetWindowTextLengthA(edit);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(edit, &text[0], length + 1);
-    text.resize(static_cast<size_t>(got));
+    char text[1024] = {};
+    GetDlgItemTextA(dialog, IDC_PRINTER_PORT, text, sizeof text);
     return text;
 }
 

@@ -3,11 +3,9 @@
 // real registry; the page choices come from a stand-in for the main window.
 #include <windows.h>
 
-#include <algorithm>
-#include <cstring>
+#include <functional>
 #include <regex>
 
-#include "printer/find_printer.h"
 #include "printer_fixture.h"
 #include "printer_queues.h"
 #include "registry.h"
@@ -26,65 +24,26 @@ HWND choicesReadFrom = nullptr;
 PageChoices shownChoices(HWND window) {
     ++choicesRead;
     choicesReadFrom = window;
-    PageChoices c;
-    c.emulation = 1;               // IBM
-    c.characterSet = 1;            // Graphic 2 under IBM
-    c.internationalCharacter = 5;  // Sweden
-    c.codePage = 0;
-    c.autoCR = 0;
-    c.autoLF = 0;
-    c.autoLoad = 1;
-    c.agm = 0;
-    c.paperOutDetect = 1;
-    c.zeroFont = 0;
-    c.graphicDirection = 0;
-    c.textDirection = 0;
-    c.tearOff = 0;
-    c.font = 0;
-    c.pitch = 0;
-    c.shadow = c.outline = c.doubleWide = c.doubleStrike = c.bold = c.doubleHigh = c.italics = 0;
-    c.autoOnline = 1;
-    c.autoFeedXT = 1;  // Off
-    c.bufferControl = 0;
-    c.parity = 0;
-    c.baudRate = 6;  // 9600
-    c.printPass = 0;
-    c.signalPolarity = 0;
-    c.dataLength = 0;
-    c.protocol = 0;
-    c.pointSize = 2;    // 10.5
-    c.lineSpacing = 8;  // 6 lines per inch
-    c.pageLength = 1;   // 12 inch
-    c.freePageLength = 1980;
-    c.topMargin = 0;
-    c.bottomMargin = 0;
-    c.leftMargin = 0;
-    c.rightMargin = 80;
-    c.centeringPosition = 41;
-    c.tractor = 10;
-    c.friction = 5;
-    return c;
+    return PageChoices{1,    1, 5, 0,             // IBM, Graphic 2, Sweden, code page
+                       0,    0, 1, 0, 1,          // Auto CR, Auto LF, Auto load, A.G.M., paper out
+                       0,    0, 0, 0, 0,  0,      // zero font, directions, tear off, font, pitch
+                       0,    0, 0, 0, 0,  0,  0,  // attributes
+                       1,    1, 0, 0, 6,          // Auto online, Auto feed XT Off, buffer, parity, 9600
+                       0,    0, 0, 0,             // print pass, polarity, data length, protocol
+                       2,    8, 1,                // 10.5 points, 6 lines per inch, 12 inch
+                       1980, 0, 0, 0, 80, 41, 10, 5};
 }
 
-// The block those choices pack into, starting from `startBlock()`.
-SettingsBlock expectedBlock() {
-    return SettingsBlock{{0x75, 0x00, 0x94, 0x00, 0x00, 0x01, 0x20, 0x06, 0x00, 21,   0xB4,
-                          0x00, 0xA0, 0x32, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x50, 0x00,
-                          41,   0xAB, 0x14, 0x00, 0x0A, 0x00, 0x01, 0x02, 0x03, 0x04}};
-}
+// The block those choices pack into, starting from StartBlock.
+const SettingsBlock ExpectedBlock{{0x75, 0x00, 0x94, 0x00, 0x00, 0x01, 0x20, 0x06, 0x00, 21,   0xB4,
+                                   0x00, 0xA0, 0x32, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x50, 0x00,
+                                   41,   0xAB, 0x14, 0x00, 0x0A, 0x00, 0x01, 0x02, 0x03, 0x04}};
 
 // A current block whose every byte differs from the packed one where packing
-// writes, and whose reserved bytes must survive.
-SettingsBlock startBlock() {
-    SettingsBlock b;
-    std::fill(std::begin(b.bytes), std::end(b.bytes), 0x5A);
-    b.bytes[23] = 0xAB;
-    b.bytes[28] = 1;
-    b.bytes[29] = 2;
-    b.bytes[30] = 3;
-    b.bytes[31] = 4;
-    return b;
-}
+// writes, and whose reserved bytes (23, 28-31) must survive.
+const SettingsBlock StartBlock{{0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A,
+                                0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A, 0x5A,
+                                0x5A, 0xAB, 0x5A, 0x5A, 0x5A, 0x5A, 1,    2,    3,    4}};
 
 std::vector<uint8_t> blockBytes(const SettingsBlock& b) {
     return std::vector<uint8_t>(b.bytes, b.bytes + 32);
@@ -98,41 +57,24 @@ protected:
         ASSERT_TRUE(removeSpoolLinks());
         ModelVariant = 0;
         CountryIndex = 4;
-        currentBlock = startBlock();
+        currentBlock = StartBlock;
         choicesRead = 0;
         choicesReadFrom = nullptr;
     }
 
     // Stores an earlier block, as a previous run would have left it.
     void storeEarlierSettings() {
-        SettingsBlock earlier = startBlock();
         writeProgramDword("SelectedCountry", 7);
         writeProgramDword("Model", 0);
-        writeProgramValue("Settings", REG_BINARY, earlier.bytes, sizeof earlier.bytes);
+        writeProgramValue("Settings", REG_BINARY, StartBlock.bytes, sizeof StartBlock.bytes);
     }
 
     void expectEarlierSettingsKept() {
         EXPECT_EQ(readProgramDword("SelectedCountry"), std::optional<DWORD>(7));
         const auto settings = readProgramValue("Settings");
         ASSERT_TRUE(settings.has_value());
-        EXPECT_EQ(settings->data, blockBytes(startBlock()));
-        EXPECT_TRUE(currentBlock == startBlock());
-    }
-
-    // Sends expecting one error report owned by `owner`; returns its text.
-    std::string sendExpectingError(DialogWatcher& watcher) {
-        HWND boxOwner = nullptr;
-        watcher.expect([&](HWND box) {
-            boxOwner = ownerOf(box);
-            pressButton(box, IDOK);
-        });
-        EXPECT_FALSE(sendSettings(owner, shownChoices));
-        EXPECT_EQ(watcher.pending(), 0u);
-        if (watcher.seen().empty()) return std::string();
-        const DialogSnapshot& box = watcher.seen().back();
-        expectErrorBox(box, box.text);
-        EXPECT_EQ(boxOwner, owner);
-        return box.text;
+        EXPECT_EQ(settings->data, blockBytes(StartBlock));
+        EXPECT_TRUE(currentBlock == StartBlock);
     }
 };
 
@@ -147,40 +89,38 @@ TEST_F(SendSettingsTest, WritesTheStreamAsOneJobAndStoresTheBlock) {
 
     const std::vector<uint8_t> port = readPortFile("Dot");
     uint8_t expected[TransferStreamBufferSize];
-    ASSERT_EQ(encodeTransferStream(expectedBlock(), expected, sizeof expected), 98u);
+    ASSERT_EQ(encodeTransferStream(ExpectedBlock, expected, sizeof expected), 98u);
     ASSERT_EQ(port.size(), 98u);
     EXPECT_EQ(port, std::vector<uint8_t>(expected, expected + 98));
-    // The frames as the printer reads them.
-    const std::vector<uint8_t> firstHeader = {0x1B, 0x1B, 0x00, '7', '4', '2', 0x00, 0x02, 0x00, 0x17};
-    EXPECT_TRUE(std::equal(firstHeader.begin(), firstHeader.end(), port.begin()));
-    EXPECT_EQ(port[10], 0x05);  // byte 0 = 0x75, low nibble first
-    EXPECT_EQ(port[11], 0x07);
-    EXPECT_EQ(port[30], 0x04);  // lineSpacing 180 = 0xB4
-    EXPECT_EQ(port[31], 0x0B);
-    EXPECT_EQ(port[54], 0x09);  // Centering Position 41 = 0x29
-    EXPECT_EQ(port[55], 0x02);
-    const std::vector<uint8_t> secondHeader = {0x1B, 0x1B, 0x00, '7', '4', '2', 0x00, 0x02, 0x18, 0x08};
-    EXPECT_TRUE(std::equal(secondHeader.begin(), secondHeader.end(), port.begin() + 56));
-    EXPECT_EQ(port[66], 0x04);  // tractorTof 20 = 0x14
-    EXPECT_EQ(port[67], 0x01);
-    EXPECT_EQ(port[80], 0x04);  // reserved byte 31 carried over from the current block
-    EXPECT_EQ(port[89], 0x06);
-    EXPECT_EQ(port[97], 0x05);
 
-    EXPECT_TRUE(currentBlock == expectedBlock());
+    EXPECT_TRUE(currentBlock == ExpectedBlock);
     const auto settings = readProgramValue("Settings");
     ASSERT_TRUE(settings.has_value());
     EXPECT_EQ(settings->type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(settings->data, blockBytes(expectedBlock()));
+    EXPECT_EQ(settings->data, blockBytes(ExpectedBlock));
     EXPECT_EQ(readProgramDword("SelectedCountry"), std::optional<DWORD>(4));
     EXPECT_EQ(readProgramDword("Model"), std::optional<DWORD>(0));
 }
 
-TEST_F(SendSettingsTest, SendsToTheQueueTheUserChose) {
+// Cancel sends nothing, reads no choices and stores nothing; OK sends to the
+// confirmed queue only.
+TEST_F(SendSettingsTest, SendsOnlyToTheQueueTheUserConfirms) {
     ASSERT_TRUE(addQueue("Alpha"));
     ASSERT_TRUE(addQueue("Bravo"));
     removePortFile("Alpha");
     removePortFile("Bravo");
+    storeEarlierSettings();
+    {
+        DialogWatcher watcher;
+        watcher.answer(IDCANCEL);
+        EXPECT_FALSE(sendSettings(owner, shownChoices));
+        EXPECT_EQ(watcher.seen().size(), 1u) << "Cancel needs no message";
+    }
+    EXPECT_EQ(choicesRead, 0);
+    EXPECT_FALSE(portFileExists("Alpha"));
+    EXPECT_FALSE(portFileExists("Bravo"));
+    expectEarlierSettingsKept();
+
     DialogWatcher watcher;
     watcher.expect([](HWND dialog) {
         highlight(dialog, 1);
@@ -192,100 +132,93 @@ TEST_F(SendSettingsTest, SendsToTheQueueTheUserChose) {
     EXPECT_FALSE(portFileExists("Alpha"));
 }
 
-TEST_F(SendSettingsTest, CancellingTheChoiceSendsAndStoresNothing) {
-    ASSERT_TRUE(addQueue("Alpha"));
-    ASSERT_TRUE(addQueue("Bravo"));
-    removePortFile("Alpha");
-    removePortFile("Bravo");
-    storeEarlierSettings();
-    DialogWatcher watcher;
-    watcher.answer(IDCANCEL);
-    EXPECT_FALSE(sendSettings(owner, shownChoices));
-    EXPECT_EQ(watcher.seen().size(), 1u) << "Cancel needs no message";
-    EXPECT_EQ(choicesRead, 0);
-    EXPECT_FALSE(portFileExists("Alpha"));
-    EXPECT_FALSE(portFileExists("Bravo"));
-    expectEarlierSettingsKept();
-}
-
-TEST_F(SendSettingsTest, NoPrinterOfTheModelStoresNothing) {
-    storeEarlierSettings();
-    DialogWatcher watcher;
-    EXPECT_EQ(sendExpectingError(watcher), "Printer Driver <Velmora DX-4170> is not installed.");
-    EXPECT_EQ(choicesRead, 0);
-    expectEarlierSettingsKept();
-}
-
-// The user confirms a queue that is deleted before it can be opened.
-TEST_F(SendSettingsTest, ReportsAQueueThatCannotBeOpened) {
-    ASSERT_TRUE(addQueue("Alpha"));
-    ASSERT_TRUE(addQueue("Bravo"));
-    removePortFile("Alpha");
-    storeEarlierSettings();
-    DialogWatcher watcher;
-    watcher.expect([](HWND dialog) {
-        highlight(dialog, 1);
-        deleteQueue("Bravo");
-        pressButton(dialog, IDOK);
-    });
-    const std::string text = sendExpectingError(watcher);
-    // Wine's code for a printer name it does not know.
-    EXPECT_EQ(text, "Error in OpenPrinter Error code = 1801");
-    EXPECT_EQ(choicesRead, 0);
-    EXPECT_FALSE(portFileExists("Alpha"));
-    expectEarlierSettingsKept();
-}
-
-// A directory where the spooler wants to create the job's spool file.
-TEST_F(SendSettingsTest, ReportsADocumentThatCannotBeStarted) {
-    ASSERT_TRUE(addQueue("Dot"));
-    removePortFile("Dot");
-    storeEarlierSettings();
-    const std::string spoolFile = nextSpoolFilePath("Dot");
-    ASSERT_FALSE(spoolFile.empty());
-    ASSERT_TRUE(CreateDirectoryA(spoolFile.c_str(), nullptr));
-    DialogWatcher watcher;
-    const std::string text = sendExpectingError(watcher);
-    RemoveDirectoryA(spoolFile.c_str());
-    EXPECT_TRUE(std::regex_match(text, std::regex("Error in StartDocPrinter Error code = [1-9][0-9]*")))
-        << text;
-    EXPECT_FALSE(portFileExists("Dot"));
-    expectEarlierSettingsKept();
-}
-
-// The job's spool file is /dev/full. Its queue prints to a file in a missing
-// directory, so the spooler gives up before it would read /dev/full.
-TEST_F(SendSettingsTest, ReportsAStreamThatCannotBeWritten) {
-    ASSERT_TRUE(addQueue("Dot", ModelDriver, portFilePath("missing\\Dot")));
-    storeEarlierSettings();
-    const std::string spoolFile = nextSpoolFilePath("Dot");
-    ASSERT_FALSE(spoolFile.empty());
-    struct LinkRemover {
-        ~LinkRemover() { EXPECT_TRUE(removeSpoolLinks()); }
-    } removeLinkAfterwards;
-    ASSERT_TRUE(linkToDevFull(spoolFile));
-    DialogWatcher watcher;
-    const std::string text = sendExpectingError(watcher);
-    EXPECT_EQ(text, "Error in WritePrinter Error code = 112");  // ERROR_DISK_FULL
-    EXPECT_EQ(choicesRead, 1);
-    expectEarlierSettingsKept();
-}
-
-// Wine hands the job to the port only when the document ends: a command that
-// fails, or a port name no monitor knows, fails EndDocPrinter.
-TEST_F(SendSettingsTest, ReportsADocumentThatCannotBeEnded) {
-    for (const char* port : {"|exit 3", "NOWHERE:"}) {
-        SCOPED_TRACE(port);
+// Every way the send can fail is reported to the owner with the program's
+// caption and stop icon, and leaves the current block and the stored settings
+// as they were.
+TEST_F(SendSettingsTest, ReportsEachFailureAndStoresNothing) {
+    std::string spoolFile;  // where the StartDoc and WritePrinter cases plant their obstacle
+    struct Failure {
+        const char* name;
+        std::function<void(DialogWatcher&)> arrange;
+        const char* message;  // a pattern
+        int choicesRead;
+    };
+    const Failure failures[] = {
+        {"no queue of the model", [](DialogWatcher&) {},
+         "Printer Driver <Velmora DX-4170> is not installed\\.", 0},
+        // The user confirms a queue that is deleted before it can be opened;
+        // 1801 is Wine's code for a printer name it does not know.
+        {"OpenPrinter",
+         [](DialogWatcher& watcher) {
+             ASSERT_TRUE(addQueue("Alpha"));
+             ASSERT_TRUE(addQueue("Bravo"));
+             watcher.expect([](HWND dialog) {
+                 highlight(dialog, 1);
+                 deleteQueue("Bravo");
+                 pressButton(dialog, IDOK);
+             });
+         },
+         "Error in OpenPrinter Error code = 1801", 0},
+        // A directory where the spooler wants to create the job's spool file.
+        {"StartDocPrinter",
+         [&](DialogWatcher&) {
+             ASSERT_TRUE(addQueue("Dot"));
+             spoolFile = nextSpoolFilePath("Dot");
+             ASSERT_FALSE(spoolFile.empty());
+             ASSERT_TRUE(CreateDirectoryA(spoolFile.c_str(), nullptr));
+         },
+         "Error in StartDocPrinter Error code = [1-9][0-9]*", 1},
+        // The spool file is /dev/full (ERROR_DISK_FULL). The queue prints to a
+        // file in a missing directory, so the spooler gives up before it would
+        // read /dev/full.
+        {"WritePrinter",
+         [&](DialogWatcher&) {
+             ASSERT_TRUE(addQueue("Dot", ModelDriver, portFilePath("missing\\Dot")));
+             spoolFile = nextSpoolFilePath("Dot");
+             ASSERT_FALSE(spoolFile.empty());
+             ASSERT_TRUE(linkToDevFull(spoolFile));
+         },
+         "Error in WritePrinter Error code = 112", 1},
+        // Wine hands the job to the port only when the document ends: a
+        // command that fails, or a port name no monitor knows, fails EndDoc.
+        {"EndDocPrinter, failing command",
+         [](DialogWatcher&) { ASSERT_TRUE(addQueue("Dot", ModelDriver, "|exit 3")); },
+         "Error in EndDocPrinter Error code = [1-9][0-9]*", 1},
+        {"EndDocPrinter, unknown port",
+         [](DialogWatcher&) { ASSERT_TRUE(addQueue("Dot", ModelDriver, "NOWHERE:")); },
+         "Error in EndDocPrinter Error code = [1-9][0-9]*", 1},
+    };
+    for (const Failure& failure : failures) {
+        SCOPED_TRACE(failure.name);
         removeAllPrinters();
-        ASSERT_TRUE(addQueue("Dot", ModelDriver, port));
+        removePortFile("Alpha");
+        removePortFile("Dot");
         storeEarlierSettings();
-        DialogWatcher watcher;
-        const std::string text = sendExpectingError(watcher);
-        EXPECT_TRUE(std::regex_match(text, std::regex("Error in EndDocPrinter Error code = [1-9][0-9]*")))
-            << text;
-        EXPECT_EQ(choicesRead, 1);
-        expectEarlierSettingsKept();
+        currentBlock = StartBlock;
         choicesRead = 0;
+        spoolFile.clear();
+        DialogWatcher watcher;
+        failure.arrange(watcher);
+        HWND boxOwner = nullptr;
+        watcher.expect([&](HWND box) {
+            boxOwner = ownerOf(box);
+            pressButton(box, IDOK);
+        });
+        if (!HasFatalFailure()) {
+            EXPECT_FALSE(sendSettings(owner, shownChoices));
+        }
+        if (!spoolFile.empty()) RemoveDirectoryA(spoolFile.c_str());
+        EXPECT_TRUE(removeSpoolLinks());
+        ASSERT_FALSE(HasFatalFailure());
+        ASSERT_EQ(watcher.pending(), 0u);
+        const DialogSnapshot& box = watcher.seen().back();
+        expectErrorBox(box, box.text);
+        EXPECT_EQ(boxOwner, owner);
+        EXPECT_TRUE(std::regex_match(box.text, std::regex(failure.message))) << box.text;
+        EXPECT_EQ(choicesRead, failure.choicesRead);
+        EXPECT_FALSE(portFileExists("Alpha"));
+        EXPECT_FALSE(portFileExists("Dot"));
+        expectEarlierSettingsKept();
     }
 }
 }  // namespace
