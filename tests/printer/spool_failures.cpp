@@ -79,6 +79,9 @@ std::string nextSpoolFilePath(const std::string& queue) {
             next = path.substr(0, slash + 1) + following;
     }
     ClosePrinter(printer);
+    // Job numbers restart with each process, and a job whose port failed
+    // leaves its spool file behind: clear what an earlier run left there.
+    if (!next.empty() && listed(next) && !DeleteFileA(next.c_str())) return std::string();
     return next;
 }
 

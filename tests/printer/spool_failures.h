@@ -8,7 +8,8 @@
 #include <string>
 
 // The Windows path of the spool file of this process's next job, learnt by
-// adding (and leaving unused) one job on `queue`. Empty on failure.
+// adding (and leaving unused) one job on `queue`, with any stale file there
+// removed. Empty on failure.
 std::string nextSpoolFilePath(const std::string& queue);
 
 // Makes `path` a Unix symbolic link to /dev/full, where every write fails
