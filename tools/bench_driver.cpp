@@ -72,8 +72,10 @@ int main(int argc, char** argv) {
             fprintf(stderr, "bench_driver: no window \"%s\"\n", caption);
             return 1;
         }
+        const double shown = nowMs();
         WaitForInputIdle(process.hProcess, Patience);
         const double idle = nowMs();
+        fprintf(stderr, "  shown after %.1f ms, idle %.1f ms later\n", shown - started, idle - shown);
 
         DeleteFileA(portFile);
         const double pressed = nowMs();
