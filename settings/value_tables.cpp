@@ -102,32 +102,35 @@ const ValueRow* pointSizeRowForCode(uint8_t code) {
     return nullptr;
 }
 
+namespace {
+// The value of the row for a list index, or the list index of the first row
+// holding a value; false when no row matches.
+template <size_t N>
+bool valueForIndex(const ValueRow (&table)[N], int listIndex, uint16_t* value) {
+    const ValueRow* row = rowForIndex(table, listIndex);
+    if (row) *value = row->value;
+    return row != nullptr;
+}
+
+template <size_t N>
+bool indexForValue(const ValueRow (&table)[N], uint16_t value, int* listIndex) {
+    const ValueRow* row = rowForValue(table, value);
+    if (row) *listIndex = row->listIndex;
+    return row != nullptr;
+}
+}  // namespace
+
 bool lineSpacingForIndex(int listIndex, uint16_t* value) {
-    const ValueRow* row = rowForIndex(LineSpacingTable, listIndex);
-    if (!row) return false;
-    *value = row->value;
-    return true;
+    return valueForIndex(LineSpacingTable, listIndex, value);
 }
-
 bool lineSpacingIndexFor(uint16_t value, int* listIndex) {
-    const ValueRow* row = rowForValue(LineSpacingTable, value);
-    if (!row) return false;
-    *listIndex = row->listIndex;
-    return true;
+    return indexForValue(LineSpacingTable, value, listIndex);
 }
-
 bool pageLengthForIndex(int listIndex, uint16_t* value) {
-    const ValueRow* row = rowForIndex(PageLengthTable, listIndex);
-    if (!row) return false;
-    *value = row->value;
-    return true;
+    return valueForIndex(PageLengthTable, listIndex, value);
 }
-
 bool pageLengthIndexFor(uint16_t value, int* listIndex) {
-    const ValueRow* row = rowForValue(PageLengthTable, value);
-    if (!row) return false;
-    *listIndex = row->listIndex;
-    return true;
+    return indexForValue(PageLengthTable, value, listIndex);
 }
 
 const PitchGeometry* pitchGeometryRow(int pitchIndex) {
