@@ -6,7 +6,7 @@
 #include "printer/select_printer_dialog.h"
 #include "printer/spooler.h"
 #include "resource.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 std::string rememberedPrinterName;
 

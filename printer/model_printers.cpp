@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "resource.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 std::string modelDriverName() { return loadString(IDS_MODEL_DRIVER_NAME); }
 

@@ -5,7 +5,7 @@
 #include "printer/find_printer.h"
 #include "printer/model_printers.h"
 #include "resource.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 namespace {
 // The entry's whole text, however long: LB_GETTEXT writes as many characters

@@ -7,7 +7,7 @@
 #include "resource.h"
 #include "settings/country_defaults.h"
 #include "settings/settings_state.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "settings/settings_block.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 void fillList(HWND window, int listId, UINT firstStringId, int count) {
     SendDlgItemMessageA(window, listId, CB_RESETCONTENT, 0, 0);

@@ -4,7 +4,7 @@
 #include "resource.h"
 #include "settings/country_defaults.h"
 #include "settings/settings_state.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 namespace {
 constexpr INT_PTR Cancelled = -1;

@@ -16,7 +16,7 @@
 #include "ui/country_dialog.h"
 #include "ui/load_pages.h"
 #include "ui/settings_tree.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 namespace {
 constexpr const char* MainWindowClass = "RovoVuv";

@@ -8,7 +8,7 @@
 #include "resource.h"
 #include "settings/settings_state.h"
 #include "ui/control_rules.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 uint8_t ShownPage = NoPageShown;
 

@@ -4,7 +4,7 @@
 
 #include "settings/settings_state.h"
 #include "ui/load_pages.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 namespace {
 INT_PTR CALLBACK quietProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }

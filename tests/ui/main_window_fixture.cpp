@@ -5,7 +5,7 @@
 
 #include "registry.h"
 #include "ui/main_window.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 void writeModelIni(std::optional<int> model) {
     // The program reads the INI named after its executable.

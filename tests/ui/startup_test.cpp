@@ -10,7 +10,7 @@
 #include "settings/settings_state.h"
 #include "ui/main_window.h"
 #include "ui/settings_tree.h"
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 using StartupTest = MainWindowTest;
 

@@ -1,4 +1,4 @@
-#include "ui/window_helpers.h"
+#include "common/window_helpers.h"
 
 #include <cstdarg>
 
@@ -13,9 +13,7 @@ constexpr int MessageBufferSize = 1025;
 
 char productCaption[255] = "";
 
-HINSTANCE appInstance() {
-    return instanceHandle ? instanceHandle : GetModuleHandleA(nullptr);
-}
+HINSTANCE appInstance() { return instanceHandle ? instanceHandle : GetModuleHandleA(nullptr); }
 
 void setAppInstance(HINSTANCE instance) { instanceHandle = instance; }
 
