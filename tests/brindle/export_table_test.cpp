@@ -10,7 +10,9 @@ TEST(BrindleExports, OnlyTheUninstallEntryUnderItsPlainNameAndOrdinalTwo) {
     LoadedBrindle brindle;
     ASSERT_NE(brindle.module, nullptr) << brindlePath() << " error " << GetLastError();
     const BYTE* base = reinterpret_cast<const BYTE*>(brindle.module);
-    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(
+    // The headers of the build's own word size: 32-bit for the product, 64-bit
+    // where the tests run under a 64-bit Wine.
+    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
         base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
     const IMAGE_DATA_DIRECTORY& entry = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
     ASSERT_NE(entry.VirtualAddress, 0u);
