@@ -45,6 +45,9 @@ TEST(Profile, ShowsTheTextsAndNumbersOfThePages) {
     roman.bytes[4] = 0x06;   // Roman, 10 CPI
     roman.bytes[18] = 10;    // left margin 10 columns
     roman.bytes[7] |= 0x80;  // print pass bit, shown only on the variant
+    roman.bytes[12] = 0xF8;  // page length 11000, which no list row holds
+    roman.bytes[13] = 0x2A;
+    roman.bytes[24] = 7;  // tractor 7/360 inch
     const struct {
         SettingsBlock block;
         uint8_t variant;
@@ -52,6 +55,8 @@ TEST(Profile, ShowsTheTextsAndNumbersOfThePages) {
     } cases[] = {
         {roman, 0, "\nFont = Roman\n"},
         {roman, 0, "\nLeft margin = 10\n"},
+        {roman, 0, "\nPage length = Free\nFree page length = 1833\n"},
+        {roman, 0, "\nTractor = 3\n"},
         {roman, 1, "\nPrint pass = 1 Pass\n"},
         {CountryDefaultTable[4], 0, "\nEmulation = IBM\n"},
         {CountryDefaultTable[4], 0, "\nCharacter set = Graphic 2\n"},
@@ -81,10 +86,12 @@ TEST(Profile, KeysLeftOutKeepTheBase) {
 
 TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
     const struct {
-        const char* body;  // after "[Profile]\nModel = 0\n" on lines 1 and 2
-        int line;
+        const char* body;  // after "[Profile]\nModel = 0\n" on lines 1 and 2 (Model = 1 for a body
+        int line;          // starting with a blank, which takes line 3)
         const char* message;
     } cases[] = {
+        {" \n[Print Style]\nFont = Courier-SC\n[Character set]\nCode page = KU (EPSON)\n", 5,
+         "Font: \"Courier-SC\" is not one of: Draft, Courier, Prestige, Roman, Sans Serif, Script\n"},
         {"[Print Style]\nFont = Roma\n", 4, "Font: \"Roma\" is not one of: Draft, Bold PS, Courier"},
         {"[Page Format]\nTop margin = 451\n", 4, "Top margin: 451 is outside 0 to 450"},
         {"[Page Format]\nFree page length = 1,980\n", 4, "not a number"},
@@ -105,12 +112,12 @@ TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
     for (const auto& c : cases) {
         SettingsBlock result = CountryDefaultTable[1];
         std::vector<ProfileError> errors;
-        EXPECT_FALSE(readBack(std::string("[Profile]\nModel = 0\n") + c.body, CountryDefaultTable[0], &result,
-                              &errors));
+        const std::string header = c.body[0] == ' ' ? "[Profile]\nModel = 1\n" : "[Profile]\nModel = 0\n";
+        EXPECT_FALSE(readBack(header + c.body, CountryDefaultTable[0], &result, &errors));
         EXPECT_EQ(result, CountryDefaultTable[1]) << c.body;
         ASSERT_EQ(errors.size(), 1u) << c.body;
         EXPECT_EQ(errors[0].line, c.line) << c.body;
-        EXPECT_NE(errors[0].message.find(c.message), std::string::npos) << errors[0].message;
+        EXPECT_NE((errors[0].message + "\n").find(c.message), std::string::npos) << errors[0].message;
     }
     // The model variant must be named, and be one of the two.
     for (const char* text : {"[Emulation]\nEmulation = IBM\n", "\n[Profile]\nModel = 2\n"}) {
