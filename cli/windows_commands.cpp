@@ -52,6 +52,16 @@ bool store(const SettingsBlock& block) {
 
 bool sameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
+const char* variantName(int variant) { return variant == 1 ? "model variant 1" : "the standard model"; }
+
+// A profile is used only on the model variant it was made for.
+bool madeForThisModel(const std::string& path, const Profile& profile) {
+    if (profile.modelVariant == ModelVariant) return true;
+    reportFailure(path + " was made for " + variantName(profile.modelVariant) + ", but corvex.ini names " +
+                  variantName(ModelVariant) + "; nothing was stored or sent");
+    return false;
+}
+
 }  // namespace
 
 bool loadInstalledBlock(SettingsBlock* block, uint8_t* modelVariant) {
@@ -73,13 +83,7 @@ int importProfile(const std::string& path) {
     Profile profile;
     if (int code = readProfileFile(path, &profile)) return code;
     const bool stored = loadInstalled();
-    if (profile.modelVariant != ModelVariant) {
-        reportFailure(
-            path + " was made for " + (profile.modelVariant == 1 ? "model variant 1" : "the standard model") +
-            ", but corvex.ini names " + (ModelVariant == 1 ? "model variant 1" : "the standard model") +
-            "; nothing was stored");
-        return ExitFailed;
-    }
+    if (!madeForThisModel(path, profile)) return ExitFailed;
     SettingsBlock block{};
     if (int code = applyProfileFile(path, profile, baseBlock(stored), &block)) return code;
     if (!store(block)) return ExitFailed;
@@ -134,11 +138,7 @@ int sendSettingsTo(const std::vector<std::string>& names, bool all, const std::s
 
     SettingsBlock block{};
     if (!profilePath.empty()) {
-        if (profile.modelVariant != ModelVariant) {
-            reportFailure(profilePath +
-                          " was made for the other model variant than corvex.ini names; nothing was sent");
-            return ExitFailed;
-        }
+        if (!madeForThisModel(profilePath, profile)) return ExitFailed;
         if (int code = applyProfileFile(profilePath, profile, baseBlock(stored), &block)) return code;
     } else if (stored) {
         block = currentBlock;
