@@ -106,12 +106,18 @@ std::string iniPathFor(const std::string& executablePath) {
     return executablePath.substr(0, dot + 1) + "ini";
 }
 
-bool loadStoredSettings() {
+std::string programIniPath(const char* fileName) {
+    const std::string exePath = executablePath();
+    if (exePath.empty() || !fileName) return exePath.empty() ? exePath : iniPathFor(exePath);
+    return exePath.substr(0, exePath.find_last_of("\\/:") + 1) + fileName;
+}
+
+bool loadStoredSettings() { return loadStoredSettings(programIniPath()); }
+
+bool loadStoredSettings(const std::string& iniPath) {
     // Without a whole path to our own executable there is no INI file to read,
     // which behaves like a missing one.
-    const std::string exePath = executablePath();
-    const UINT model =
-        exePath.empty() ? 0 : GetPrivateProfileIntA("Main", "Model", 0, iniPathFor(exePath).c_str());
+    const UINT model = iniPath.empty() ? 0 : GetPrivateProfileIntA("Main", "Model", 0, iniPath.c_str());
     ModelVariant = static_cast<uint8_t>(model & 0xFF);
 
     RegistryKey key;

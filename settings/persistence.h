@@ -9,11 +9,19 @@
 // "ini". A path without a "." (in its file name) gets ".ini" appended.
 std::string iniPathFor(const std::string& executablePath);
 
-// Reads ModelVariant, then the registry; true when currentBlock, CountryIndex
-// and ModelVariant are ready, false when the caller must choose defaults.
-// Values of the wrong type or size count as missing. A stored country past
-// CountryDefaultTable becomes 0, the stored Settings still being used (or,
-// when they are missing too, row 0).
+// The INI file of the running executable (its own path with "ini"), or, with
+// a file name, the file of that name in the executable's directory: the
+// command line reads the window's corvex.ini. "" when the executable's path
+// cannot be had whole.
+std::string programIniPath(const char* fileName = nullptr);
+
+// Reads ModelVariant from `iniPath` ("" reads as a missing file), then the
+// registry; true when currentBlock, CountryIndex and ModelVariant are ready,
+// false when the caller must choose defaults. Values of the wrong type or
+// size count as missing. A stored country past CountryDefaultTable becomes 0,
+// the stored Settings still being used (or, when they are missing too, row 0).
+bool loadStoredSettings(const std::string& iniPath);
+// The same with the running executable's own INI file.
 bool loadStoredSettings();
 
 // Writes SelectedCountry, Model and Settings; false on the first failure.

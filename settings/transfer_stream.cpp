@@ -1,5 +1,7 @@
 #include "settings/transfer_stream.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -56,4 +58,90 @@ size_t encodeTransferStream(const SettingsBlock& block, uint8_t* out, size_t cap
     writer.frame(FirstClosingCommand);
     writer.frame(SecondClosingCommand);
     return writer.length;
+}
+
+namespace {
+
+// The frames in the order the stream carries them.
+struct ExpectedFrame {
+    uint8_t command;
+    uint8_t offset;
+    uint8_t count;
+};
+constexpr ExpectedFrame ExpectedFrames[] = {{WriteBlockCommand, FirstRunOffset, FirstRunCount},
+                                            {WriteBlockCommand, SecondRunOffset, SecondRunCount},
+                                            {FirstClosingCommand, 0, 0},
+                                            {SecondClosingCommand, 0, 0}};
+
+std::string byteText(const char* format, unsigned a, unsigned b = 0) {
+    char text[96];
+    std::snprintf(text, sizeof text, format, a, b);
+    return text;
+}
+
+struct StreamReader {
+    const uint8_t* data;
+    size_t length;
+    size_t start;
+    size_t position;
+    StreamProblem* problem;
+
+    bool fail(const std::string& reason) {
+        problem->offset = position;
+        problem->reason = reason;
+        return false;
+    }
+    // The next byte, when the capture still has one.
+    bool next(uint8_t* byte) {
+        if (position >= length)
+            return fail(byteText("length: the capture ends %u bytes into the %u-byte stream",
+                                 static_cast<unsigned>(position - start), TransferStreamLength));
+        *byte = data[position];
+        return true;
+    }
+    bool expect(uint8_t wanted, const char* what) {
+        uint8_t byte = 0;
+        if (!next(&byte)) return false;
+        if (byte != wanted) return fail(byteText(what, byte, wanted));
+        ++position;
+        return true;
+    }
+    bool frame(const ExpectedFrame& frame, SettingsBlock* block) {
+        for (uint8_t headerByte : FrameHeader)
+            if (!expect(headerByte, "header: 0x%02X where the frame header has 0x%02X")) return false;
+        if (!expect(frame.command, "frame: command 0x%02X, expected 0x%02X")) return false;
+        if (frame.command != WriteBlockCommand) return true;
+        if (!expect(frame.offset, "frame: block offset 0x%02X, expected 0x%02X")) return false;
+        if (!expect(frame.count, "length: byte count 0x%02X, expected 0x%02X")) return false;
+        for (int k = frame.offset; k < frame.offset + frame.count; ++k) {
+            uint8_t nibbles[2] = {};
+            for (uint8_t& nibble : nibbles) {
+                if (!next(&nibble)) return false;
+                if (nibble > 0x0F) return fail(byteText("nibble: 0x%02X is above 0x0F", nibble));
+                ++position;
+            }
+            block->bytes[k] = static_cast<uint8_t>(nibbles[0] | nibbles[1] << 4);
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+bool decodeTransferStream(const uint8_t* data, size_t length, SettingsBlock* block, size_t* start,
+                          StreamProblem* problem) {
+    const uint8_t* end = data + length;
+    const uint8_t* found = std::search(data, end, std::begin(FrameHeader), std::end(FrameHeader));
+    if (!data || found == end) {
+        *problem = {0, "header: no frame header (1B 1B 00 37 34 32 00) in the capture"};
+        return false;
+    }
+    const size_t offset = static_cast<size_t>(found - data);
+    StreamReader reader{data, length, offset, offset, problem};
+    SettingsBlock decoded{};
+    for (const ExpectedFrame& frame : ExpectedFrames)
+        if (!reader.frame(frame, &decoded)) return false;
+    *block = decoded;
+    *start = offset;
+    return true;
 }

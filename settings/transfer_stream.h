@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "settings_block.h"
 
@@ -15,3 +16,18 @@ constexpr size_t TransferStreamBufferSize = 128;
 // holds `capacity` bytes; returns 98, or 0 (writing nothing) when the buffer
 // is too small.
 size_t encodeTransferStream(const SettingsBlock& block, uint8_t* out, size_t capacity);
+
+// Why a capture holds no good stream: the capture offset of the first wrong
+// byte (or where the capture ends) and the reason.
+struct StreamProblem {
+    size_t offset = 0;
+    std::string reason;
+};
+
+// Finds the first SettingsTransferStream in a capture (a port or spool file
+// may hold other bytes around it) and decodes the block it carries; byte 23,
+// which the stream never carries, comes back 0. `start` gets the stream's
+// offset in the capture. False with the problem when the stream is missing,
+// cut short, or has a wrong header, frame, length or nibble.
+bool decodeTransferStream(const uint8_t* data, size_t length, SettingsBlock* block, size_t* start,
+                          StreamProblem* problem);

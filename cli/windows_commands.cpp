@@ -1,0 +1,173 @@
+// The commands that reach the registry and the spooler, on the window's own
+// code: the stored settings as corvex.exe keeps them, its model's queues,
+// and the one-document print job.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "cli/commands.h"
+#include "common/window_helpers.h"
+#include "printer/model_printers.h"
+#include "printer/print_job.h"
+#include "resource.h"
+#include "settings/country_defaults.h"
+#include "settings/persistence.h"
+#include "settings/settings_profile.h"
+#include "settings/settings_state.h"
+#include "settings/transfer_stream.h"
+
+namespace {
+
+// The window's INI file: quillset keeps to the model variant corvex.exe
+// runs as, never to an INI file of its own.
+constexpr const char* WindowIniFile = "corvex.ini";
+constexpr const char* DocumentName = "print command";
+
+bool loadInstalled() { return loadStoredSettings(programIniPath(WindowIniFile)); }
+
+// With nothing usable stored, the first country's defaults (the variant's
+// own row on the variant) are the base a profile builds on.
+SettingsBlock baseBlock(bool stored) {
+    return stored ? currentBlock : defaultBlockFor(ModelVariant, CountryIndex = 0);
+}
+
+std::string formatted(UINT id, int value) {
+    char text[1024];
+    wsprintfA(text, loadString(id).c_str(), value);
+    return text;
+}
+
+std::string driverNotInstalled() {
+    char text[1024];
+    wsprintfA(text, loadString(IDS_DRIVER_NOT_INSTALLED).c_str(), modelDriverName().c_str());
+    return text;
+}
+
+bool store(const SettingsBlock& block) {
+    currentBlock = block;
+    if (storeSettings()) return true;
+    reportFailure("the settings could not be stored in the registry");
+    return false;
+}
+
+bool sameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+const char* variantName(int variant) { return variant == 1 ? "model variant 1" : "the standard model"; }
+
+// A profile is used only on the model variant it was made for.
+bool madeForThisModel(const std::string& path, const Profile& profile) {
+    if (profile.modelVariant == ModelVariant) return true;
+    reportFailure(path + " was made for " + variantName(profile.modelVariant) + ", but corvex.ini names " +
+                  variantName(ModelVariant) + "; nothing was stored or sent");
+    return false;
+}
+
+}  // namespace
+
+bool loadInstalledBlock(SettingsBlock* block, uint8_t* modelVariant) {
+    const bool stored = loadInstalled();
+    *block = currentBlock;
+    *modelVariant = ModelVariant;
+    if (!stored)
+        reportFailure(
+            "no settings are stored for this model variant yet; corvex.exe stores them when it starts");
+    return stored;
+}
+
+uint8_t installedModelVariant() {
+    loadInstalled();
+    return ModelVariant;
+}
+
+int importProfile(const std::string& path) {
+    Profile profile;
+    if (int code = readProfileFile(path, &profile)) return code;
+    const bool stored = loadInstalled();
+    if (!madeForThisModel(path, profile)) return ExitFailed;
+    SettingsBlock block{};
+    if (int code = applyProfileFile(path, profile, baseBlock(stored), &block)) return code;
+    if (!store(block)) return ExitFailed;
+    std::printf("Stored the settings of %s.\n", path.c_str());
+    return ExitDone;
+}
+
+int listQueues() {
+    std::vector<PrinterRecord> queues;
+    if (!enumerateModelPrinters(&queues) || queues.empty()) {
+        reportFailure(driverNotInstalled());
+        return ExitFailed;
+    }
+    for (const PrinterRecord& queue : queues)
+        std::printf("%s\t%s\n", queue.printerName.c_str(), queue.portName.c_str());
+    return ExitDone;
+}
+
+int sendSettingsTo(const std::vector<std::string>& names, bool all, const std::string& profilePath) {
+    Profile profile;
+    if (!profilePath.empty())
+        if (int code = readProfileFile(profilePath, &profile)) return code;
+    const bool stored = loadInstalled();
+
+    // The queues first, so that a wrong name or an ambiguity sends nothing.
+    std::vector<PrinterRecord> queues;
+    if (!enumerateModelPrinters(&queues) || queues.empty()) {
+        reportFailure(driverNotInstalled());
+        return ExitFailed;
+    }
+    std::vector<std::string> targets;
+    for (const std::string& name : names) {
+        bool known = false, repeated = false;
+        for (const PrinterRecord& queue : queues) known = known || sameName(queue.printerName, name);
+        for (const std::string& target : targets) repeated = repeated || sameName(target, name);
+        if (!known) {
+            reportFailure("\"" + name + "\" is not a queue of the " + modelDriverName() +
+                          " driver; see quillset queues");
+            return ExitUsage;
+        }
+        if (!repeated) targets.push_back(name);
+    }
+    if (all || (names.empty() && queues.size() == 1))
+        for (const PrinterRecord& queue : queues) targets.push_back(queue.printerName);
+    if (targets.empty()) {
+        reportFailure("several queues use the " + modelDriverName() +
+                      " driver; name them with --queue or use --all:");
+        for (const PrinterRecord& queue : queues)
+            std::fprintf(stderr, "  %s\t%s\n", queue.printerName.c_str(), queue.portName.c_str());
+        return ExitUsage;
+    }
+
+    SettingsBlock block{};
+    if (!profilePath.empty()) {
+        if (!madeForThisModel(profilePath, profile)) return ExitFailed;
+        if (int code = applyProfileFile(profilePath, profile, baseBlock(stored), &block)) return code;
+    } else if (stored) {
+        block = currentBlock;
+    } else {
+        reportFailure("no settings are stored for this model variant yet; send a profile with --profile");
+        return ExitFailed;
+    }
+
+    uint8_t stream[TransferStreamBufferSize];
+    const DWORD length = static_cast<DWORD>(encodeTransferStream(block, stream, sizeof stream));
+    int failed = 0;
+    for (const std::string& target : targets) {
+        const PrintJobResult result = printDocument(target, DocumentName, stream, length);
+        if (result.ok()) {
+            std::printf("%s: sent\n", target.c_str());
+        } else {
+            ++failed;
+            std::fflush(stdout);
+            std::fprintf(stderr, "%s: %s\n", target.c_str(),
+                         formatted(printJobMessageId(result), static_cast<int>(result.error)).c_str());
+        }
+    }
+    std::fflush(stdout);
+    // As the window does: the set becomes the stored one only once it is out,
+    // and here only when every queue took it.
+    if (failed) {
+        reportFailure(std::to_string(failed) + " of " + std::to_string(targets.size()) +
+                      " queues failed; the settings were not stored");
+        return ExitFailed;
+    }
+    return store(block) ? ExitDone : ExitFailed;
+}

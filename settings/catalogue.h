@@ -1,0 +1,80 @@
+// The catalogue of the pages: every setting with its page, its label as the
+// page shows it, and the entries of its list, together with how a settings
+// block reads on the pages once they are loaded. The window fills its lists
+// from the string table; the same texts stand here for the programs that
+// have no string table (the native build) and for the settings profile, and
+// a test under Wine checks both against the resources entry by entry.
+// Portable: no platform headers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "settings_block.h"
+
+// A run of consecutive string ids that fills a list: entry i is string
+// firstId + i.
+struct TextList {
+    uint16_t firstId;
+    uint8_t count;
+    const char* const* texts;
+};
+
+struct CataloguePage {
+    const char* name;  // the tree item's text
+    uint16_t stringId;
+};
+constexpr int PageCount = 9;
+extern const CataloguePage CataloguePages[PageCount];
+
+struct Setting {
+    uint8_t page;
+    const char* label;  // the row's label without its mnemonic and colon
+    uint16_t labelId;   // control id of the label; 0 for the free page length entry
+    int PageChoices::*choice;
+    const TextList* list;  // nullptr for a numeric entry
+    int minimum;           // numeric entries: the up-down's range
+    int maximum;
+    bool variantOnly;  // Print pass: a row only model variant 1 shows
+};
+constexpr int SettingCount = 42;
+extern const Setting Settings[SettingCount];
+
+// Every list of the catalogue, for the check against the string table.
+extern const TextList* const AllTextLists[];
+extern const int TextListCount;
+// The country dialog's list, in the order of CountryDefaultTable's rows.
+extern const TextList CountryList;
+
+// The entries a setting's list holds for the other choices on the pages and
+// the model variant (the font list shrinks with the variant's late code
+// pages, "Scalable" needs a font code of 8 or more, the character sets follow
+// the emulation). `offset` is where the shown entries start in `list`.
+struct ListView {
+    const TextList* list = nullptr;
+    int offset = 0;
+    int count = 0;
+    const char* text(int index) const { return list->texts[offset + index]; }
+};
+ListView listFor(const Setting& setting, const PageChoices& choices, uint8_t modelVariant);
+
+// The range a numeric entry's up-down accepts; the margins' follow the pitch.
+void numericRange(const Setting& setting, const PageChoices& choices, int* minimum, int* maximum);
+
+// What the pages show right after loading `block`: each list's selected
+// index (NoSelection when no entry stands for the stored value) and each
+// numeric entry's position. Packing these choices with the block as the
+// starting block gives back the block that packing would send.
+PageChoices shownChoices(const SettingsBlock& block, uint8_t modelVariant);
+
+// The value a setting shows: its list entry's text, "" when no entry is
+// selected, or the numeric entry's number.
+std::string shownText(const Setting& setting, const PageChoices& choices, uint8_t modelVariant);
+
+// Whether the setting has a row on the pages of this model variant.
+inline bool hasRow(const Setting& setting, uint8_t modelVariant) {
+    return !setting.variantOnly || modelVariant == 1;
+}
+
+// ASCII comparison ignoring case, as profile keys and values are matched.
+bool sameText(const std::string& a, const char* b);

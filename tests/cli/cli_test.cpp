@@ -1,0 +1,222 @@
+// quillset.exe as an administrator runs it, against the prefix's real
+// registry and spooler with queues on file ports; and the catalogue it shares
+// with the native build against the window's own resources.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "common/window_helpers.h"
+#include "printer_queues.h"
+#include "registry.h"
+#include "remote_window.h"
+#include "resource.h"
+#include "settings/catalogue.h"
+#include "settings/country_defaults.h"
+#include "settings/transfer_stream.h"
+
+namespace {
+
+std::string windowsPath(std::string path) {
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    return "Z:" + path;
+}
+const std::string QuillsetExe = windowsPath(QUILLSET_EXE);
+const std::string Dir = QuillsetExe.substr(0, QuillsetExe.rfind('\\') + 1);
+const std::string Ini = Dir + "corvex.ini", Profile = Dir + "cli-profile.ini",
+                  Capture = Dir + "cli-capture.prn";
+
+std::string readText(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+struct Outcome {
+    DWORD code = 0xDEAD;
+    std::string out, err;
+};
+
+// Runs quillset.exe with its output and errors in files of their own.
+Outcome quillset(const std::string& arguments) {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    const std::string paths[2] = {Dir + "cli-out.txt", Dir + "cli-err.txt"};
+    HANDLE files[2];
+    for (int i = 0; i < 2; ++i)
+        files[i] = CreateFileA(paths[i].c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, nullptr);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = files[0];
+    startup.hStdError = files[1];
+    std::string line = "\"" + QuillsetExe + "\" " + arguments;
+    PROCESS_INFORMATION process = {};
+    Outcome run;
+    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
+            GetExitCodeProcess(process.hProcess, &run.code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (HANDLE file : files) CloseHandle(file);
+    return {run.code, readText(paths[0]), readText(paths[1])};
+}
+
+std::vector<uint8_t> bytesOf(const SettingsBlock& block) { return {block.bytes, block.bytes + 32}; }
+std::vector<uint8_t> streamOf(const SettingsBlock& block) {
+    std::vector<uint8_t> bytes(TransferStreamBufferSize);
+    bytes.resize(encodeTransferStream(block, bytes.data(), bytes.size()));
+    return bytes;
+}
+
+void install(const SettingsBlock& block, int variant, DWORD country = 0) {
+    std::ofstream(Ini) << "[Main]\r\nModel=" << variant << "\r\n";
+    resetProgramKey();
+    writeProgramDword("SelectedCountry", country);
+    writeProgramDword("Model", variant);
+    writeProgramValue("Settings", REG_BINARY, block.bytes, 32);
+}
+
+std::vector<uint8_t> storedBlock() {
+    const auto stored = readProgramValue("Settings");
+    return stored ? stored->data : std::vector<uint8_t>();
+}
+
+class Quillset : public testing::Test {
+protected:
+    void SetUp() override {
+        removeAllPrinters();
+        for (const char* queue : {"Office", "Lab"}) removePortFile(queue);
+    }
+    void TearDown() override {
+        DeleteFileA(Ini.c_str());
+        resetProgramKey();
+    }
+};
+
+std::string labelText(HWND window, int id) {
+    char text[64] = {};
+    GetDlgItemTextA(window, id, text, sizeof text);
+    std::string label;
+    for (const char* c = text; *c; ++c)
+        if (*c != '&') label += *c;
+    return label.substr(0, label.rfind(" :"));
+}
+
+TEST(Catalogue, MatchesTheWindowsStringTableAndLabels) {
+    for (int i = 0; i < TextListCount; ++i)
+        for (int k = 0; k < AllTextLists[i]->count; ++k)
+            EXPECT_EQ(loadString(AllTextLists[i]->firstId + k), AllTextLists[i]->texts[k])
+                << AllTextLists[i]->firstId + k;
+    for (const CataloguePage& page : CataloguePages) EXPECT_EQ(loadString(page.stringId), page.name);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+    HWND window = CreateDialogParamA(
+        GetModuleHandleA(nullptr), "ROVOVUV", nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    ASSERT_NE(window, nullptr);
+    for (const Setting& setting : Settings)
+        if (setting.labelId) {
+            EXPECT_EQ(labelText(window, setting.labelId), setting.label);
+        }
+    DestroyWindow(window);
+}
+
+TEST_F(Quillset, ExportThenImportGivesBackEveryDefaultRowByteForByte) {
+    for (int row = 0; row < CountryRowCount; ++row) {
+        const int variant = row == VariantDefaultRow ? 1 : 0;
+        SettingsBlock block = CountryDefaultTable[row];
+        block.bytes[23] = 0x11;
+        block.bytes[28] = 0xE2;
+        install(block, variant);
+        const Outcome exported = quillset("export \"" + Profile + "\"");
+        ASSERT_EQ(exported.code, 0u) << exported.err;
+        install(CountryDefaultTable[(row + 4) % 16], variant, 7);
+        const Outcome imported = quillset("import \"" + Profile + "\"");
+        EXPECT_EQ(imported.code, 0u) << imported.err;
+        EXPECT_EQ(storedBlock(), bytesOf(block)) << "row " << row;
+        EXPECT_EQ(readProgramDword("SelectedCountry"), 7u);
+    }
+}
+
+TEST_F(Quillset, AFaultyProfileNamesItsLineAndStoresNothing) {
+    const struct {
+        const char* profile;
+        const char* error;
+    } cases[] = {
+        {"[Profile]\nModel = 0\n[Print Style]\nPitch = 12 CPI\nFont = Roma\n",
+         "cli-profile.ini:5: Font: \"Roma\" is not one of: Draft,"},
+        {"[Profile]\nModel = 1\n[Print Style]\nFont = Roman\n",
+         "was made for model variant 1, but corvex.ini names the standard model"},
+        {"[Profile]\nModel = 0\n[TOF Setting]\nTractor = 901\n",
+         "cli-profile.ini:4: Tractor: 901 is outside 0 to 900"},
+    };
+    for (const auto& c : cases) {
+        install(CountryDefaultTable[2], 0);
+        std::ofstream(Profile) << c.profile;
+        const Outcome run = quillset("import \"" + Profile + "\"");
+        EXPECT_EQ(run.code, 1u);
+        EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+        EXPECT_EQ(storedBlock(), bytesOf(CountryDefaultTable[2]));
+    }
+}
+
+TEST_F(Quillset, SendsOnlyToAClearChoiceAndStoresWhatAllQueuesTook) {
+    // Added in name order, the order Wine's spooler lists them in.
+    ASSERT_TRUE(addQueue("Lab") && addQueue("Office") && addQueue("Other", "Generic Text"));
+    install(CountryDefaultTable[4], 0);
+    std::ofstream(Profile) << "[Profile]\nModel = 0\n[Print Style]\nFont = Roman\n";
+    SettingsBlock expected = CountryDefaultTable[4];
+    expected.bytes[4] = 0x06;  // Roman
+
+    // Several queues and no clear choice: nothing is sent.
+    for (const char* arguments : {"send", "send --queue Nowhere", "send --all --queue Lab"}) {
+        const Outcome run = quillset(arguments);
+        EXPECT_EQ(run.code, 2u) << arguments;
+        EXPECT_FALSE(portFileExists("Office") || portFileExists("Lab")) << arguments;
+        EXPECT_TRUE(std::string(arguments) != "send" || run.err.find("  Office\t") != std::string::npos)
+            << run.err;
+    }
+
+    const Outcome queues = quillset("queues");
+    EXPECT_EQ(queues.code, 0u);
+    EXPECT_EQ(queues.out, "Lab\t" + portFilePath("Lab") + "\r\nOffice\t" + portFilePath("Office") + "\r\n");
+    const Outcome send = quillset("send --all --profile \"" + Profile + "\"");
+    EXPECT_EQ(send.code, 0u) << send.err;
+    EXPECT_EQ(send.out, "Lab: sent\r\nOffice: sent\r\n");
+    EXPECT_EQ(readPortFile("Office"), streamOf(expected));
+    EXPECT_EQ(readPortFile("Lab"), streamOf(expected));
+    EXPECT_EQ(storedBlock(), bytesOf(expected));
+}
+
+TEST_F(Quillset, DecodesWhatCorvexSentAsShowShowsIt) {
+    ASSERT_TRUE(addQueue("Office"));
+    install(CountryDefaultTable[11], 0, 11);
+    PROCESS_INFORMATION corvex = {};
+    ASSERT_TRUE(startProgram("\"" + windowsPath(CORVEX_EXE) + "\"", &corvex));
+    HWND main = waitForWindow(corvex.dwProcessId, "Quillset", 20000);
+    const bool sent = main && sendClick(main, IDC_SEND_SETTINGS, 20000);
+    TerminateProcess(corvex.hProcess, 0);
+    CloseHandle(corvex.hThread);
+    CloseHandle(corvex.hProcess);
+    ASSERT_TRUE(sent);
+
+    const Outcome decoded = quillset("decode \"" + portFilePath("Office") + "\"");
+    EXPECT_EQ(decoded.code, 0u) << decoded.err;
+    EXPECT_NE(decoded.out.find("  International character: Sweden\r\n"), std::string::npos) << decoded.out;
+    EXPECT_EQ(decoded.out, quillset("show").out);
+
+    std::vector<uint8_t> capture = readPortFile("Office");
+    capture[30] = 0x1A;
+    std::ofstream(Capture, std::ios::binary)
+        .write(reinterpret_cast<const char*>(capture.data()), capture.size());
+    const Outcome malformed = quillset("decode \"" + Capture + "\"");
+    EXPECT_EQ(malformed.code, 1u);
+    EXPECT_EQ(malformed.err, "quillset: " + Capture + ": offset 30: nibble: 0x1A is above 0x0F\r\n");
+}
+
+}  // namespace
