@@ -16,42 +16,17 @@ TEST(CountryDefaultTable, EveryRowIsTheWrittenFactoryRow) {
         {0x07, 0, 11880}, {0x75, 0, 12960},  {0x30, 5, 11880}, {0x03, 0, 11880}, {0x00, 0, 11880},
         {0x00, 0, 11880}, {0x30, 18, 11880},
     };
+    // What every row shares: Auto load and paper out On, Auto Online On, Auto
+    // feed XT Off, 9600 baud, 10.5 points, 6 lines per inch, right margin 80,
+    // centering 40, everything else 0.
+    const uint8_t shared[32] = {0, 0, 0x94, 0, 0, 0x01, 0x20, 0x06, 0,  21, 180, 0,
+                                0, 0, 0,    0, 0, 0,    0,    0,    80, 0,  40};
     for (int r = 0; r < CountryRowCount; ++r) {
-        // What every row shares: Auto load and paper out On, Auto Online On,
-        // Auto feed XT Off, 9600 baud, 10.5 points, 6 lines per inch, right
-        // margin 80, centering 40, everything else 0.
-        const std::vector<uint8_t> expected = {rows[r].byte0,
-                                               rows[r].codePage,
-                                               0x94,
-                                               0,
-                                               0,
-                                               0x01,
-                                               0x20,
-                                               0x06,
-                                               0,
-                                               21,
-                                               180,
-                                               0,
-                                               static_cast<uint8_t>(rows[r].pageLength & 0xFF),
-                                               static_cast<uint8_t>(rows[r].pageLength >> 8),
-                                               0,
-                                               0,
-                                               0,
-                                               0,
-                                               0,
-                                               0,
-                                               80,
-                                               0,
-                                               40,
-                                               0,
-                                               0,
-                                               0,
-                                               0,
-                                               0,
-                                               0,
-                                               0,
-                                               0,
-                                               0};
+        std::vector<uint8_t> expected(shared, shared + 32);
+        expected[0] = rows[r].byte0;
+        expected[1] = rows[r].codePage;
+        expected[12] = static_cast<uint8_t>(rows[r].pageLength & 0xFF);
+        expected[13] = static_cast<uint8_t>(rows[r].pageLength >> 8);
         const SettingsBlock& row = CountryDefaultTable[r];
         EXPECT_EQ(std::vector<uint8_t>(row.bytes, row.bytes + 32), expected) << "row " << r;
     }

@@ -17,12 +17,6 @@ constexpr DWORD Patience = 20000;
 const std::string Queue = "E2E Office";
 const std::string Program = windowsPath(CORVEX_EXE);
 
-std::vector<uint8_t> germanyStream() {
-    uint8_t stream[TransferStreamBufferSize];
-    return std::vector<uint8_t>(stream,
-                                stream + encodeTransferStream(CountryDefaultTable[6], stream, sizeof stream));
-}
-
 class CorvexProcess : public testing::Test {
 protected:
     void SetUp() override {
@@ -32,22 +26,31 @@ protected:
         writeIni("[Main]\r\nModel=0\r\n", Program);
     }
     void TearDown() override {
-        if (process.hProcess && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(process.hProcess, 99);
+        if (process.hProcess) TerminateProcess(process.hProcess, 99);  // nothing when it has ended
         writeIni(nullptr, Program);
         resetProgramKey();
         removeAllPrinters();
     }
-    HWND find(const char* caption, DWORD patience = Patience, HWND except = nullptr) {
-        return waitForWindow(process.dwProcessId, caption, patience, except);
+    HWND start(const char* firstCaption) {
+        if (process.hProcess) CloseHandle(process.hProcess), CloseHandle(process.hThread);
+        removePortFile(Queue);
+        if (!startProgram("\"" + Program + "\"", &process)) return nullptr;
+        return waitForWindow(process.dwProcessId, firstCaption, Patience);
     }
-    // Asks to close the window and answers the exit question; its text.
-    std::string closeAndAnswer(HWND main, int button, HWND target, UINT closeMessage, WPARAM param) {
-        PostMessageA(target, closeMessage, param, 0);
-        HWND question = find("Quillset", Patience, main);
-        if (!question) return "(no question)";
-        const std::string text = controlText(question, 0xFFFF);
-        EXPECT_TRUE(postClick(question, button));
+    // Presses Send Settings, then closes by `key` (0: the close box) and
+    // answers the exit question with `answer`; the question's text.
+    std::string sendAndClose(HWND main, int answer, WPARAM key) {
+        EXPECT_TRUE(sendClick(main, IDC_SEND_SETTINGS, Patience));
+        uint8_t stream[TransferStreamBufferSize];
+        const size_t length = encodeTransferStream(CountryDefaultTable[6], stream, sizeof stream);
+        EXPECT_EQ(readPortFile(Queue), std::vector<uint8_t>(stream, stream + length));
+        if (key)  // only the message loop turns the key into a command
+            PostMessageA(GetDlgItem(main, IDC_SEND_SETTINGS), WM_KEYDOWN, key, 0);
+        else
+            PostMessageA(main, WM_CLOSE, 0, 0);
+        HWND question = waitForWindow(process.dwProcessId, "Quillset", Patience, main);
+        const std::string text = question ? controlText(question, 0xFFFF) : "(no question)";
+        EXPECT_TRUE(question && postClick(question, answer));
         waitForWindowGone(question, Patience);
         return text;
     }
@@ -55,8 +58,6 @@ protected:
         DWORD code = 0xDEAD;
         if (WaitForSingleObject(process.hProcess, Patience) == WAIT_OBJECT_0)
             GetExitCodeProcess(process.hProcess, &code);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
         return code;
     }
     PROCESS_INFORMATION process = {};
@@ -64,40 +65,33 @@ protected:
 }  // namespace
 
 TEST_F(CorvexProcess, FirstRunChoosesCountrySendsAndTheNextStartUsesWhatWasStored) {
-    ASSERT_TRUE(startProgram("\"" + Program + "\"", &process));
-    HWND country = find("Select Country");
+    HWND country = start("Select Country");
     ASSERT_NE(country, nullptr);
-    EXPECT_EQ(find("Quillset", 0), nullptr);  // the main window waits for the country
+    EXPECT_EQ(waitForWindow(process.dwProcessId, "Quillset", 0), nullptr);  // the main window waits
     EXPECT_EQ(selectedListText(country, IDC_COUNTRY_LIST), "USA");
     EXPECT_FALSE(postClick(country, IDCANCEL));  // no Cancel on the first run
     SendMessageA(GetDlgItem(country, IDC_COUNTRY_LIST), LB_SETCURSEL, 6, 0);
     ASSERT_EQ(selectedListText(country, IDC_COUNTRY_LIST), "Germany");
     ASSERT_TRUE(postClick(country, IDOK));
-
-    HWND main = find("Quillset");
+    HWND main = waitForWindow(process.dwProcessId, "Quillset", Patience);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(readProgramDword("SelectedCountry"), 6u);
     EXPECT_EQ(readProgramDword("Model"), 0u);
     EXPECT_EQ(storedBlock(), CountryDefaultTable[6]);
-    ASSERT_TRUE(sendClick(main, IDC_SEND_SETTINGS, Patience));
-    EXPECT_EQ(readPortFile(Queue), germanyStream());
-    EXPECT_EQ(closeAndAnswer(main, IDNO, main, WM_CLOSE, 0), "Exit software ?");
-    EXPECT_TRUE(IsWindow(main));
-    EXPECT_EQ(closeAndAnswer(main, IDYES, main, WM_CLOSE, 0), "Exit software ?");
+    EXPECT_EQ(sendAndClose(main, IDNO, 0), "Exit software ?");
+    ASSERT_TRUE(IsWindow(main));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    HWND question = waitForWindow(process.dwProcessId, "Quillset", Patience, main);
+    EXPECT_TRUE(question && postClick(question, IDYES));
     EXPECT_EQ(exitCode(), 0u);
 
-    // Started again: no question, nothing written, the stored block is sent;
-    // the Escape key, which only the message loop turns into a command, exits.
-    removePortFile(Queue);
+    // Started again: no question and nothing written at start-up; the stored
+    // block is sent; the Escape key asks the exit question.
     const ULONGLONG written = programKeyWriteTime();
-    ASSERT_TRUE(startProgram("\"" + Program + "\"", &process));
-    main = find("Quillset");
+    main = start("Quillset");
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(find("Select Country", 0), nullptr);
+    EXPECT_EQ(waitForWindow(process.dwProcessId, "Select Country", 0), nullptr);
     EXPECT_EQ(programKeyWriteTime(), written);
-    ASSERT_TRUE(sendClick(main, IDC_SEND_SETTINGS, Patience));
-    EXPECT_EQ(readPortFile(Queue), germanyStream());
-    EXPECT_EQ(closeAndAnswer(main, IDYES, GetDlgItem(main, IDC_SEND_SETTINGS), WM_KEYDOWN, VK_ESCAPE),
-              "Exit software ?");
+    EXPECT_EQ(sendAndClose(main, IDYES, VK_ESCAPE), "Exit software ?");
     EXPECT_EQ(exitCode(), 0u);
 }

@@ -33,8 +33,9 @@ protected:
 };
 }  // namespace
 
-// Stored country 5 and model 0 with a patterned block, then one value
-// replaced: missing, of another type or size, or past the table. The data
+// No INI file (the standard model), stored country 5 and model 0 with a
+// patterned block, then one value replaced: missing, of another type or
+// size, or past the table. The data
 // written is {first, 1, 0, ...}: read as a DWORD only its low byte counts. A
 // value of the wrong type or size counts as missing, never as a misread
 // number or a half block, and loading never writes.
@@ -49,6 +50,7 @@ TEST_F(Persistence, StoredValuesGoodCorruptAndForeign) {
         int country;
     } cases[] = {
         {"Model", REG_DWORD, 4, 0, StoredBlock, 5},
+        {"Model", REG_DWORD, 4, 1, NotLoaded, 0},  // stored for the other model variant
         {"SelectedCountry", REG_DWORD, 4, 6, StoredBlock, 6},
         {"SelectedCountry", REG_DWORD, 4, 17, StoredBlock, 0},  // past the table: the first country
         {"Settings", REG_NONE, 0, 1, CountryRow, 5},
@@ -71,6 +73,7 @@ TEST_F(Persistence, StoredValuesGoodCorruptAndForeign) {
         std::memset(currentBlock.bytes, 0xEE, sizeof currentBlock.bytes);
         const ULONGLONG written = programKeyWriteTime();
         EXPECT_EQ(loadStoredSettings(), tc.outcome != NotLoaded);
+        EXPECT_EQ(ModelVariant, 0);
         EXPECT_EQ(programKeyWriteTime(), written);
         if (tc.outcome == NotLoaded) continue;
         EXPECT_EQ(CountryIndex, tc.country);
@@ -78,27 +81,6 @@ TEST_F(Persistence, StoredValuesGoodCorruptAndForeign) {
     }
     resetProgramKey();
     EXPECT_FALSE(loadStoredSettings());  // a first run: nothing stored
-}
-
-// The INI file's Model (its low byte) picks the variant; settings stored for
-// the other variant are not loaded, and without settings the variant too
-// starts from the stored country's row.
-TEST_F(Persistence, ModelVariantComesFromTheIniFile) {
-    const std::pair<const char*, uint8_t> cases[] = {
-        {"[Main]\r\nModel=1\r\n", 1},  {"[Main]\r\nModel=257\r\n", 1}, {"[Main]\r\nModel=2\r\n", 2},
-        {"[Other]\r\nModel=1\r\n", 0}, {"[Main]\r\nModel=one\r\n", 0}, {nullptr, 0},
-    };
-    writeProgramValue("SelectedCountry", REG_DWORD, "\x07\0\0", 4);
-    writeProgramValue("Model", REG_DWORD, "\x01\0\0", 4);
-    for (const auto& [ini, variant] : cases) {
-        SCOPED_TRACE(ini ? ini : "no INI file");
-        writeIni(ini);
-        EXPECT_EQ(loadStoredSettings(), variant == 1);
-        EXPECT_EQ(ModelVariant, variant);
-        if (variant == 1) {
-            EXPECT_EQ(currentBlock, CountryDefaultTable[7]);
-        }
-    }
 }
 
 TEST_F(Persistence, StoreWritesTheAgreedTypesOverWhateverWasThere) {

@@ -1,16 +1,15 @@
 // Start-up and the main window's commands: the first run on the model
-// variant, the exit question, Restore Default, the About box.
+// variant, the exit question, Restore Default and its "Select Country" dialog.
 #include <windows.h>
 
 #include <iterator>
 
-#include "common/window_helpers.h"
 #include "main_window_fixture.h"
 #include "resource.h"
 #include "settings/country_defaults.h"
 #include "settings/settings_state.h"
 #include "stored_settings.h"
-#include "ui/main_window.h"
+#include "ui/country_dialog.h"
 #include "ui/settings_tree.h"
 
 namespace {
@@ -21,8 +20,8 @@ int selection(HWND window, int id) {
 }  // namespace
 
 TEST_F(CommandsTest, TheVariantStartsAndRestoresItsOwnRowWithoutAsking) {
-    writeIni("[Main]\r\nModel=1\r\n");
-    CountryIndex = 9;  // left over from elsewhere: the first run resets it
+    writeIni("[Main]\r\nModel=257\r\n");  // only the low byte counts
+    CountryIndex = 9;                     // left over from elsewhere: the first run resets it
     ASSERT_NE(openMainWindow(), nullptr);
     EXPECT_EQ(readProgramDword("SelectedCountry"), 0u);
     EXPECT_EQ(readProgramDword("Model"), 1u);
@@ -69,6 +68,11 @@ TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores
     SendDlgItemMessageA(window, IDC_INTERNATIONAL, CB_SETCURSEL, 9, 0);  // an edit a reload would undo
     const ULONGLONG written = programKeyWriteTime();
     watcher.expect([](HWND dialog) {
+        const std::vector<std::string> countries = {
+            "USA",    "Belgium",  "Chile", "Denmark", "Finland", "France", "Germany",      "Italy",
+            "Norway", "Portugal", "Spain", "Sweden",  "Turkey",  "UK",     "Other country"};
+        EXPECT_EQ(listEntries(dialog, IDC_COUNTRY_LIST), countries);
+        EXPECT_EQ(selectedText(dialog, IDC_COUNTRY_LIST), "Germany");
         SendDlgItemMessageA(dialog, IDC_COUNTRY_LIST, LB_SETCURSEL, 0, 0);  // then changes their mind
         pressButton(dialog, IDCANCEL);
     });
@@ -91,27 +95,26 @@ TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores
     EXPECT_TRUE(isShown(window, IDC_EMULATION));
 }
 
-TEST_F(CommandsTest, AboutBoxClosesOnlyOnOkOrCancelAndTheWindowMinimises) {
-    storeProgramSettings(6, 0, CountryDefaultTable[6]);
-    ASSERT_NE(openMainWindow(), nullptr);
-    watcher.expect([](HWND box) {
-        SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, EN_CHANGE), 0);
-        EXPECT_TRUE(IsWindowVisible(box));
-        pressButton(box, IDOK);
-    });
-    click(IDC_ABOUT);
-    ASSERT_EQ(watcher.seen().size(), 1u);
-    EXPECT_EQ(watcher.seen()[0].caption, "About Quillset");
-    SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(IsIconic(window));
-}
-
-// A class that is already registered ends the program with 0 before any window exists.
-TEST_F(CommandsTest, TheProgramEndsWhenItCannotRegisterItsClass) {
-    HINSTANCE own = appInstance();
-    ASSERT_TRUE(registerMainWindowClass(own));
-    storeProgramSettings(0, 0, CountryDefaultTable[0]);
-    EXPECT_EQ(runMainWindow(own, nullptr, const_cast<char*>(""), SW_SHOWNORMAL), 0);
-    EXPECT_EQ(FindWindowA(nullptr, "Quillset"), nullptr);
-    UnregisterClassA("RovoVuv", own);
+// The "Select Country" dialog on its own: neither a double-click nor Select
+// with nothing selected ends the choice; a stored index beyond the list
+// preselects nothing.
+TEST(CountryDialog, OnlySelectWithAnEntryEndsTheChoice) {
+    ModelVariant = 0;
+    const int cases[][3] = {{1, 1, 14}, {15, LB_ERR, 7}, {255, LB_ERR, 0}};  // stored, preselected, chosen
+    for (const auto& c : cases) {
+        CountryIndex = static_cast<uint8_t>(c[0]);
+        DialogWatcher watcher;
+        watcher.expect([&c](HWND dialog) {
+            HWND list = GetDlgItem(dialog, IDC_COUNTRY_LIST);
+            EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), c[1]) << c[0];
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COUNTRY_LIST, LBN_DBLCLK),
+                         reinterpret_cast<LPARAM>(list));
+            SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(c[2]), 0);
+            pressButton(dialog, IDOK);
+        });
+        EXPECT_EQ(chooseCountry(nullptr, FALSE), c[2]);
+        EXPECT_EQ(CountryIndex, c[2]);
+    }
 }
