@@ -37,3 +37,13 @@ TEST(AsciiToInt, ReadsLikeAPlainConversion) {
     };
     for (const auto& tc : cases) EXPECT_EQ(asciiToInt(tc.first), tc.second) << (tc.first ? tc.first : "null");
 }
+
+// Lists with no entry selected (a stored value no entry stands for) keep the
+// starting block's field, so nothing spills into a neighbour; the font packs
+// Draft and the page length counts as "Free" (here an empty entry).
+TEST(Packing, ListsWithoutASelectionKeepTheStartingFields) {
+    const SettingsBlock expected = {{0x5F, 0x11, 0x94, 0x40, 0x40, 0x01, 0x20, 0x2A, 0x00, 0x40, 0x6C,
+                                     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x40, 0x00, 0x40,
+                                     0x00, 0xA5, 0x00, 0x00, 0x00, 0x00, 0xA5, 0xA5, 0xA5, 0xA5}};
+    EXPECT_EQ(packSettings(PageChoices{}, 0, HandBlocks[1].block), expected);
+}

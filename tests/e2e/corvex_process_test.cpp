@@ -78,6 +78,9 @@ TEST_F(CorvexProcess, FirstRunChoosesCountrySendsAndTheNextStartUsesWhatWasStore
     EXPECT_EQ(readProgramDword("SelectedCountry"), 6u);
     EXPECT_EQ(readProgramDword("Model"), 0u);
     EXPECT_EQ(storedBlock(), CountryDefaultTable[6]);
+    ASSERT_TRUE(postClick(main, IDC_ABOUT));
+    HWND about = waitForWindow(process.dwProcessId, "About Quillset", Patience);
+    EXPECT_TRUE(about && postClick(about, IDOK) && waitForWindowGone(about, Patience));
     EXPECT_EQ(sendAndClose(main, IDNO, 0), "Exit software ?");
     ASSERT_TRUE(IsWindow(main));
     PostMessageA(main, WM_CLOSE, 0, 0);

@@ -23,7 +23,8 @@ void writeProgramValue(const char* name, DWORD type, const void* data, DWORD siz
 std::optional<std::vector<uint8_t>> readProgramValue(const char* name, DWORD* type = nullptr);
 std::optional<DWORD> readProgramDword(const char* name);  // only a 4-byte REG_DWORD
 SettingsBlock storedBlock();                              // all zero unless 32 bytes REG_BINARY
-// Last write time of the key, to prove that nothing was stored.
+// Last write time of the key, to prove that nothing was stored. Wine leaves
+// the time alone for a write of identical data: it shows changes only.
 ULONGLONG programKeyWriteTime();
 
 // The INI file the program reads beside `exePath` (an empty path: this test
