@@ -30,12 +30,8 @@ bool placeInf(const char* name) {
 
 // The result and last error of a call, the error set to a sentinel first so
 // that a match must come from the Setup API.
-template <typename Call>
-std::pair<BOOL, DWORD> outcomeOf(Call call) {
-    SetLastError(0x2A2A2A2A);
-    const BOOL result = call();
-    return {result, GetLastError()};
-}
+std::pair<BOOL, DWORD> outcome(BOOL result) { return {result, GetLastError()}; }
+#define OUTCOME(call) outcome((SetLastError(0x2A2A2A2A), (call)))
 
 class Brindle : public testing::Test {
 protected:
@@ -62,16 +58,14 @@ TEST_F(Brindle, ExportsOnlyTheUninstallEntryAsOrdinalTwo) {
 // failing name fails in its own way (no file, no directory, no name).
 TEST_F(Brindle, RemovesAPresentInfAndHandsBackTheSetupApisOwnOutcome) {
     ASSERT_TRUE(placeInf("oem42.inf"));
-    const auto expected =
-        outcomeOf([] { return SetupUninstallOEMInfA("oem42.inf", SUOI_FORCEDELETE, nullptr); });
+    const auto expected = OUTCOME(SetupUninstallOEMInfA("oem42.inf", SUOI_FORCEDELETE, nullptr));
     ASSERT_TRUE(placeInf("oem42.inf"));
-    EXPECT_EQ(outcomeOf([this] { return uninstall("oem42.inf"); }), expected);
+    EXPECT_EQ(OUTCOME(uninstall("oem42.inf")), expected);
     EXPECT_NE(expected.first, FALSE);
     EXPECT_EQ(GetFileAttributesA(infPath("oem42.inf").c_str()), INVALID_FILE_ATTRIBUTES);
     for (PCSTR name : {"brindle-absent.inf", "brindle-no-such-dir\\oem1.inf", static_cast<PCSTR>(nullptr)}) {
-        const auto direct =
-            outcomeOf([name] { return SetupUninstallOEMInfA(name, SUOI_FORCEDELETE, nullptr); });
+        const auto direct = OUTCOME(SetupUninstallOEMInfA(name, SUOI_FORCEDELETE, nullptr));
         EXPECT_EQ(direct.first, FALSE);
-        EXPECT_EQ(outcomeOf([this, name] { return uninstall(name); }), direct) << (name ? name : "(null)");
+        EXPECT_EQ(OUTCOME(uninstall(name)), direct) << (name ? name : "(null)");
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <vector>
 
 void resetProgramKey() { RegDeleteTreeA(HKEY_CURRENT_USER, ProgramKeyPath); }
 
@@ -24,33 +25,28 @@ void writeProgramValue(const char* name, DWORD type, const void* data, DWORD siz
     RegCloseKey(key);
 }
 
-std::optional<std::vector<uint8_t>> readProgramValue(const char* name, DWORD* type) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, ProgramKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return std::nullopt;
-    std::vector<uint8_t> data(64);
-    DWORD size = static_cast<DWORD>(data.size());
-    const LONG status = RegQueryValueExA(key, name, nullptr, type, data.data(), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS) return std::nullopt;
-    data.resize(size);
-    return data;
+namespace {
+// A value of `type` and exactly `size` bytes; false otherwise.
+bool readValue(const char* name, DWORD type, void* data, DWORD size) {
+    DWORD foundType = 0, foundSize = size + 1;  // room to see a longer value
+    std::vector<BYTE> buffer(foundSize);
+    if (RegGetValueA(HKEY_CURRENT_USER, ProgramKeyPath, name, RRF_RT_ANY, &foundType, buffer.data(),
+                     &foundSize) != ERROR_SUCCESS ||
+        foundType != type || foundSize != size)
+        return false;
+    std::memcpy(data, buffer.data(), size);
+    return true;
 }
+}  // namespace
 
 std::optional<DWORD> readProgramDword(const char* name) {
-    DWORD type = 0, value = 0;
-    const auto data = readProgramValue(name, &type);
-    if (!data || type != REG_DWORD || data->size() != 4) return std::nullopt;
-    std::memcpy(&value, data->data(), 4);
-    return value;
+    DWORD value = 0;
+    return readValue(name, REG_DWORD, &value, 4) ? std::optional<DWORD>(value) : std::nullopt;
 }
 
 SettingsBlock storedBlock() {
     SettingsBlock block = {};
-    DWORD type = 0;
-    const auto data = readProgramValue("Settings", &type);
-    if (data && type == REG_BINARY && data->size() == sizeof block.bytes)
-        std::memcpy(block.bytes, data->data(), sizeof block.bytes);
+    readValue("Settings", REG_BINARY, block.bytes, sizeof block.bytes);
     return block;
 }
 

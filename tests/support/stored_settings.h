@@ -6,7 +6,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "settings/settings_block.h"
 
@@ -19,8 +18,6 @@ void storeProgramSettings(int country, int model, const SettingsBlock& block);
 // Writes a value of any type and size (the key is created when missing);
 // REG_NONE deletes the value.
 void writeProgramValue(const char* name, DWORD type, const void* data, DWORD size);
-// A value's bytes, or nothing when the key or value is missing.
-std::optional<std::vector<uint8_t>> readProgramValue(const char* name, DWORD* type = nullptr);
 std::optional<DWORD> readProgramDword(const char* name);  // only a 4-byte REG_DWORD
 SettingsBlock storedBlock();                              // all zero unless 32 bytes REG_BINARY
 // Last write time of the key, to prove that nothing was stored. Wine leaves
