@@ -53,7 +53,8 @@ int send(const char* portFile) {
     // Where the window stands, so the caller can cut it out of a screenshot.
     RECT frame;
     GetWindowRect(main, &frame);
-    printf("window %ldx%ld+%ld+%ld\n", frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top);
+    printf("window %ldx%ld+%ld+%ld\n", frame.right - frame.left, frame.bottom - frame.top, frame.left,
+           frame.top);
     return 0;
 }
 

@@ -12,7 +12,7 @@
 
 #include "common/window_helpers.h"
 #include "printer_queues.h"
-#include "registry.h"
+#include "stored_settings.h"
 #include "remote_window.h"
 #include "resource.h"
 #include "settings/catalogue.h"
@@ -21,10 +21,6 @@
 
 namespace {
 
-std::string windowsPath(std::string path) {
-    for (char& c : path) c = c == '/' ? '\\' : c;
-    return "Z:" + path;
-}
 const std::string QuillsetExe = windowsPath(QUILLSET_EXE);
 const std::string Dir = QuillsetExe.substr(0, QuillsetExe.rfind('\\') + 1);
 const std::string Ini = Dir + "corvex.ini", Profile = Dir + "cli-profile.ini",

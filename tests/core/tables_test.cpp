@@ -1,84 +1,67 @@
-// The value table lookups both ways, where they skip, bound and fold.
+// Every row of the value tables against the written tables, typed in here;
+// the lookups both ways and where they stop.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "settings/value_tables.h"
 
-TEST(FontCodeTable, LooksUpBothWaysForEachModel) {
-    struct Pair {
-        uint8_t modelVariant;
-        int index;
-        uint8_t code;
-    };
-    const Pair pairs[] = {
-        {0, 4, 5},                            // Prestige: code 4 is skipped
-        {0, 8, 10},                           // Bold PS-SC: code 9 is skipped
-        {0, 13, 15},                          // the last entry
-        {1, 1, 2},                            // the variant's second font is Courier
-        {1, 7, 12},  {1, 10, 15}, {2, 1, 1},  // only 1 selects the variant
-    };
-    for (const Pair& p : pairs) {
-        SCOPED_TRACE(testing::Message() << int(p.modelVariant) << "/" << p.index);
-        uint8_t code = 0xFF;
-        EXPECT_TRUE(fontCodeForIndex(p.modelVariant, p.index, &code));
-        EXPECT_EQ(code, p.code);
+TEST(ValueTables, EveryRowAsWritten) {
+    // Font codes by list index, standard model and model variant 1.
+    const std::vector<std::vector<uint8_t>> fonts = {{0, 1, 2, 3, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15},
+                                                     {0, 2, 5, 6, 7, 8, 11, 12, 13, 14, 15}};
+    for (uint8_t variant : {0, 1}) {
+        const auto& codes = fonts[variant];
+        uint8_t code = 0xEE;
         int index = -1;
-        EXPECT_TRUE(fontIndexForCode(p.modelVariant, p.code, &index));
-        EXPECT_EQ(index, p.index);
+        for (int i = 0; i < static_cast<int>(codes.size()); ++i) {
+            EXPECT_TRUE(fontCodeForIndex(variant, i, &code) && code == codes[i]) << int(variant) << "/" << i;
+            EXPECT_TRUE(fontIndexForCode(variant, codes[i], &index) && index == i)
+                << int(variant) << "/" << i;
+        }
+        EXPECT_FALSE(fontCodeForIndex(variant, static_cast<int>(codes.size()), &code));
     }
-
-    uint8_t code = 0xEE;
-    EXPECT_FALSE(fontCodeForIndex(0, 14, &code));
-    EXPECT_FALSE(fontCodeForIndex(1, 11, &code));
-    EXPECT_FALSE(fontCodeForIndex(0, -1, &code));
-    EXPECT_EQ(code, 0xEE);
-    int index = -1;
-    // Skipped codes, and the variant has no Bold PS, OCR-B nor Bold PS-SC.
-    for (uint8_t skipped : {4, 9}) EXPECT_FALSE(fontIndexForCode(0, skipped, &index));
-    for (uint8_t missing : {1, 3, 10}) EXPECT_FALSE(fontIndexForCode(1, missing, &index));
-    EXPECT_EQ(index, -1);
-}
-
-// The values inside the tables show in the packing tests.
-TEST(ValueTables, LookupsStopAtTheTableEnds) {
+    // Point size: code (twice the points), line pitch in 1/1080 inch.
+    const int pointSizes[][2] = {{16, 120}, {20, 150}, {21, 158}, {24, 180}, {28, 210},
+                                 {32, 240}, {36, 270}, {40, 300}, {42, 315}, {44, 330},
+                                 {48, 360}, {52, 390}, {56, 420}, {60, 450}, {64, 480}};
+    for (int i = 0; i < 15; ++i) {
+        const ValueRow* row = pointSizeRow(i);
+        ASSERT_NE(row, nullptr) << i;
+        EXPECT_EQ(row->code, pointSizes[i][0]) << i;
+        EXPECT_EQ(row->value, pointSizes[i][1]) << i;
+        EXPECT_EQ(pointSizeRowForCode(static_cast<uint8_t>(pointSizes[i][0])), row);
+    }
     EXPECT_EQ(pointSizeRow(15), nullptr);
-    EXPECT_EQ(pointSizeRow(-1), nullptr);
-    const ValueRow* row = pointSizeRowForCode(64);
-    ASSERT_NE(row, nullptr);
-    EXPECT_EQ(row->listIndex, 14);
-    EXPECT_EQ(pointSizeRowForCode(22), nullptr);
-
+    // Line/Inch and page length in 1/1080 inch; "Free" repeats 11 inches, so
+    // 11880 reads back as "11 Inch".
+    const uint16_t spacings[] = {1080, 720, 540, 432, 360, 270, 240, 216, 180, 144, 135, 120, 108, 90, 0};
+    const uint16_t lengths[] = {15120, 12960, 12600, 11880, 9180, 8640, 5940, 11880};
+    for (int i = 0; i < 15; ++i) {
+        uint16_t value = 1;
+        int index = -1;
+        EXPECT_TRUE(lineSpacingForIndex(i, &value) && value == spacings[i]) << i;
+        EXPECT_TRUE(lineSpacingIndexFor(spacings[i], &index) && index == i) << i;
+    }
+    for (int i = 0; i < 8; ++i) {
+        uint16_t value = 1;
+        int index = -1;
+        EXPECT_TRUE(pageLengthForIndex(i, &value) && value == lengths[i]) << i;
+        EXPECT_TRUE(pageLengthIndexFor(lengths[i], &index) && index == (i == 7 ? 3 : i)) << i;
+    }
     uint16_t value = 1;
-    EXPECT_TRUE(lineSpacingForIndex(14, &value));
-    EXPECT_EQ(value, 0);
-    EXPECT_FALSE(lineSpacingForIndex(15, &value));
-    EXPECT_FALSE(pageLengthForIndex(8, &value));
-    EXPECT_FALSE(pageLengthForIndex(-1, &value));
-
-    int index = -1;
-    EXPECT_TRUE(lineSpacingIndexFor(0, &index));  // a stored 0 reads as "Scalable"
-    EXPECT_EQ(index, 14);
-    EXPECT_FALSE(lineSpacingIndexFor(158, &index));
-    EXPECT_TRUE(pageLengthIndexFor(11880, &index));
-    EXPECT_EQ(index, 3);  // the first match, "11 Inch", not "Free"
-    EXPECT_FALSE(pageLengthIndexFor(6000, &index));
-}
-
-TEST(PitchTables, ExpandedPitchesFoldOntoTheirBasePitch) {
-    const uint8_t expected[10] = {0, 1, 2, 3, 4, 0, 0, 1, 2, 3};
+    EXPECT_FALSE(lineSpacingForIndex(15, &value) || pageLengthForIndex(8, &value));
+    // Pitch: class, column width, left min/max, right min/max.
+    const int pitches[][6] = {{0, 144, 0, 78, 2, 80},  {1, 120, 0, 93, 3, 96},  {2, 96, 0, 117, 3, 120},
+                              {3, 84, 0, 133, 4, 136}, {4, 72, 0, 156, 4, 160}, {0, 144, 0, 78, 2, 80},
+                              {0, 144, 0, 78, 2, 80},  {1, 120, 0, 93, 3, 96},  {2, 96, 0, 117, 3, 120},
+                              {3, 84, 0, 133, 4, 136}};
     for (int p = 0; p < 10; ++p) {
-        SCOPED_TRACE(p);
-        EXPECT_EQ(pitchClass(p), expected[p]);
         const PitchGeometry* row = pitchGeometryRow(p);
-        const PitchGeometry* base = pitchGeometryRow(expected[p]);
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->pitchIndex, p);
-        EXPECT_EQ(row->columnWidth, base->columnWidth);
-        EXPECT_EQ(row->leftMax, base->leftMax);
-        EXPECT_EQ(row->rightMin, base->rightMin);
-        EXPECT_EQ(row->rightMax, base->rightMax);
+        ASSERT_NE(row, nullptr) << p;
+        const int seen[6] = {pitchClass(p), row->columnWidth, row->leftMin,
+                             row->leftMax,  row->rightMin,    row->rightMax};
+        for (int k = 0; k < 6; ++k) EXPECT_EQ(seen[k], pitches[p][k]) << "pitch " << p << " column " << k;
     }
-    for (int p : {10, 15, -1}) {
-        EXPECT_EQ(pitchClass(p), 0) << p;
-        EXPECT_EQ(pitchGeometryRow(p), nullptr) << p;
-    }
+    EXPECT_EQ(pitchGeometryRow(10), nullptr);
 }

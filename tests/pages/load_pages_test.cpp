@@ -1,201 +1,170 @@
-// Loading a settings block into the page controls: the lists whose entries
-// depend on the model, the emulation, the code page or the font; the
-// selections that must stay empty; the numeric entries and their ranges.
+// Loading a settings block into the page controls, and reading them back:
+// which entries a list gets, which one is selected, each numeric entry's
+// limit, range and position, and the hand-made blocks read back as the
+// choices they were packed from.
 #include <windows.h>
+#include <commctrl.h>
 
-#include <tuple>
+#include <utility>
+#include <vector>
 
-#include "pages_fixture.h"
+#include <gtest/gtest.h>
+
+#include "common/window_helpers.h"
+#include "dialog_watcher.h"
 #include "resource.h"
+#include "settings/country_defaults.h"
 #include "settings/settings_state.h"
+#include "tests/core/hand_blocks.h"
 #include "ui/load_pages.h"
 
-using Entries = std::vector<std::string>;
-using Range = std::pair<int, int>;
+namespace {
+INT_PTR CALLBACK quietProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-// "Scalable" is offered from font code 8 on (Script, list index 7); a stored
-// 158 is what packing writes for it at 10.5 points, so it finds no row.
-TEST_F(PagesTest, LineSpacingFindsItsRowAndOffersScalableOnlyFromFontCode8) {
-    const std::tuple<unsigned, uint16_t, size_t, const char*> cases[] = {
-        {0, 180, 14, "6"}, {0, 158, 14, ""}, {7, 0, 14, ""}, {8, 0, 15, "Scalable"}, {13, 1080, 15, "1"}};
-    for (const auto& [font, spacing, count, chosen] : cases) {
-        SCOPED_TRACE(testing::Message() << "font " << font << ", spacing " << spacing);
-        SettingsBlock b = baseBlock();
-        setFont(b, font);
-        writeWord(b, 10, spacing);
-        load(b);
-        const Entries listed = entries(IDC_LINE_SPACING);
-        EXPECT_EQ(listed.size(), count);
-        EXPECT_EQ(selected(IDC_LINE_SPACING), chosen);
-        EXPECT_EQ(!listed.empty() && listed.back() == "Scalable", count == 15);
+// The real main window template with a procedure that handles nothing, so
+// that loading and reading are seen on their own: no rule runs when a
+// field's text changes.
+class PagesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = CreateDialogParamA(appInstance(), "ROVOVUV", nullptr, quietProc, 0);
+        ASSERT_NE(window, nullptr) << "the ROVOVUV template did not load, error " << GetLastError();
     }
-}
-
-// A named row wins over "Free"; the free entry always shows the length, and a
-// position above 999 survives its thousands separator when read back.
-TEST_F(PagesTest, PageLengthPrefersItsNamedRowAndAlwaysSetsTheFreeEntry) {
-    const std::tuple<uint16_t, const char*, int> cases[] = {
-        {11880, "11 Inch", 1980}, {11000, "Free", 1833}, {2160 * 6, "12 Inch", 2160}};
-    for (const auto& [stored, chosen, free] : cases) {
-        SCOPED_TRACE(stored);
-        SettingsBlock b = baseBlock();
-        writeWord(b, 12, stored);
-        load(b);
-        EXPECT_EQ(selected(IDC_PAGE_LENGTH), chosen);
-        EXPECT_EQ(position(IDC_FREE_LENGTH_SPIN), free);
-        EXPECT_EQ(readPageChoices(window).freePageLength, free);
+    void TearDown() override {
+        DestroyWindow(window);
+        ModelVariant = 0;
     }
-    EXPECT_EQ(entries(IDC_PAGE_LENGTH), (Entries{"14 Inch", "12 Inch", "11 2/3 Inch", "11 Inch", "8 1/2 Inch",
-                                                 "8 Inch", "5 1/2 Inch", "Free"}));
-    EXPECT_EQ(range(IDC_FREE_LENGTH_SPIN), Range(90, 2700));
-    EXPECT_EQ(SendDlgItemMessageA(window, IDC_FREE_LENGTH, EM_GETLIMITTEXT, 0, 0), 4);
-}
-
-TEST_F(PagesTest, CharacterSetListFollowsModelEmulationAndCodePage) {
-    const Entries epson = {"Italic", "Graphic 1", "Graphic 2"}, ibm = {"Graphic 1", "Graphic 2"};
-    // {variant, emulation, code page (0: the row's own), set code, entries, selected}. The variant
-    // has no "Italic" set with either emulation, and with its "Italic" code page (23) only
-    // "Graphic 1", even for code 3.
-    const std::tuple<uint8_t, unsigned, unsigned, unsigned, Entries, const char*> cases[] = {
-        {0, 0, 0, 0, epson, "Italic"},    {0, 0, 0, 1, epson, "Graphic 1"},
-        {0, 0, 0, 2, epson, "Graphic 2"}, {0, 0, 0, 3, epson, "Graphic 2"},
-        {0, 1, 0, 0, ibm, "Graphic 1"},   {0, 1, 0, 1, ibm, "Graphic 1"},
-        {0, 1, 0, 2, ibm, "Graphic 1"},   {0, 1, 0, 3, ibm, "Graphic 2"},
-        {1, 0, 17, 3, ibm, "Graphic 2"},  {1, 0, 23, 3, {"Graphic 1"}, "Graphic 1"}};
-    for (const auto& [variant, emulation, codePage, code, expected, chosen] : cases) {
-        SCOPED_TRACE(testing::Message() << "variant " << int(variant) << ", emulation " << emulation
-                                        << ", code page " << codePage << ", code " << code);
-        SettingsBlock b = baseBlock();
-        setEmulation(b, emulation);
-        if (codePage) setCodePage(b, codePage);
-        setCharacterSet(b, code);
-        load(b, variant);
-        EXPECT_EQ(entries(IDC_CHARACTER_SET), expected);
-        EXPECT_EQ(selected(IDC_CHARACTER_SET), chosen);
-        EXPECT_EQ(charsetListEmulation, emulation);
+    void load(const SettingsBlock& block, uint8_t variant = 0) {
+        ModelVariant = variant;
+        currentBlock = block;
+        ASSERT_EQ(loadPages(window), 1);
     }
-    EXPECT_EQ(entries(IDC_FONT), (Entries{"Draft", "Courier", "Prestige", "Roman", "Sans Serif", "Script"}));
-    EXPECT_EQ(entries(IDC_CODE_PAGE).size(), 24u);
-    EXPECT_EQ(selected(IDC_CODE_PAGE), "Italic");
+    HWND window = nullptr;
+};
+
+// The USA row with some bytes replaced.
+SettingsBlock usaWith(const std::vector<std::pair<int, int>>& bytes) {
+    SettingsBlock b = CountryDefaultTable[0];
+    for (const auto& [offset, value] : bytes) b.bytes[offset] = static_cast<uint8_t>(value);
+    return b;
 }
 
-// Fonts 4 and 9 have no pair; the variant's code page 18 offers only the six
-// non-scalable fonts; the standard model lists 18 code pages, so 18 is none.
-TEST_F(PagesTest, FontAndCodePageListsFollowModelAndCodePage) {
-    // {variant, code page (0: the row's own), font, list, entries, selected}
-    const std::tuple<uint8_t, unsigned, unsigned, int, size_t, const char*> cases[] = {
-        {0, 0, 13, IDC_FONT, 14, "Roman-SC"},
-        {0, 0, 4, IDC_FONT, 14, ""},
-        {0, 0, 9, IDC_FONT, 14, ""},
-        {1, 17, 0, IDC_FONT, 11, "Draft"},
-        {1, 18, 11, IDC_FONT, 6, ""},
-        {1, 18, 8, IDC_FONT, 6, "Script"},
-        {1, 2, 11, IDC_FONT, 11, "Courier-SC"},
-        {0, 17, 0, IDC_CODE_PAGE, 18, "ISO 8859-2"},
-        {0, 18, 0, IDC_CODE_PAGE, 18, ""}};
-    for (const auto& [variant, codePage, font, list, count, chosen] : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << "variant " << int(variant) << ", code page " << codePage << ", font " << font);
-        SettingsBlock b = baseBlock();
-        if (codePage) setCodePage(b, codePage);
-        setFont(b, font);
-        load(b, variant);
-        EXPECT_EQ(entries(list).size(), count);
-        EXPECT_EQ(selected(list), chosen);
+std::vector<int> asInts(const PageChoices& c) {
+    const int* first = reinterpret_cast<const int*>(&c);
+    return std::vector<int>(first, first + sizeof c / sizeof(int));
+}
+}  // namespace
+
+// One case a line: model variant, bytes of the block (offset, value), the
+// list, its number of entries and the selected entry ("" for none). The
+// cases run one after another on the same window, so a list that kept
+// entries of an earlier load would show.
+TEST_F(PagesTest, ListsFollowModelEmulationCodePageAndFont) {
+    const struct {
+        uint8_t variant;
+        std::vector<std::pair<int, int>> bytes;
+        int list;
+        int count;
+        const char* selected;
+    } cases[] = {
+        {0, {}, IDC_LINE_SPACING, 14, "6"},                // 180, Draft
+        {0, {{10, 158}}, IDC_LINE_SPACING, 14, ""},        // what "Scalable" packs at 10.5 points
+        {0, {{4, 7}, {10, 0}}, IDC_LINE_SPACING, 14, ""},  // "Scalable" needs font code 8 or more
+        {0, {{4, 8}, {10, 0}}, IDC_LINE_SPACING, 15, "Scalable"},
+        {0, {}, IDC_PAGE_LENGTH, 8, "11 Inch"},                        // 11880: the named row before "Free"
+        {0, {{12, 0xF8}, {13, 0x2A}}, IDC_PAGE_LENGTH, 8, "Free"},     // 11000
+        {0, {{12, 0xA0}, {13, 0x32}}, IDC_PAGE_LENGTH, 8, "12 Inch"},  // 12960
+        {0, {{0, 0x00}}, IDC_CHARACTER_SET, 3, "Italic"},
+        {0, {{0, 0x20}}, IDC_CHARACTER_SET, 3, "Graphic 2"},  // code 2 is never stored
+        {0, {{0, 0x30}}, IDC_CHARACTER_SET, 3, "Graphic 2"},
+        {0, {{0, 0x60}}, IDC_CHARACTER_SET, 2, "Graphic 1"},  // IBM
+        {0, {{0, 0x70}}, IDC_CHARACTER_SET, 2, "Graphic 2"},
+        {1, {{0, 0x30}, {1, 17}}, IDC_CHARACTER_SET, 2, "Graphic 2"},
+        {1, {{0, 0x30}, {1, 23}}, IDC_CHARACTER_SET, 1, "Graphic 1"},  // the variant's "Italic" code page
+        {0, {{4, 13}}, IDC_FONT, 14, "Roman-SC"},
+        {0, {{4, 4}}, IDC_FONT, 14, ""},  // codes 4 and 9 have no font
+        {1, {{1, 17}}, IDC_FONT, 11, "Draft"},
+        {1, {{1, 18}, {4, 11}}, IDC_FONT, 6, ""},  // from "KU (EPSON)" on no scalable fonts
+        {1, {{1, 18}, {4, 8}}, IDC_FONT, 6, "Script"},
+        {1, {{1, 2}, {4, 11}}, IDC_FONT, 11, "Courier-SC"},
+        {0, {{1, 17}}, IDC_CODE_PAGE, 18, "ISO 8859-2"},
+        {0, {{1, 18}}, IDC_CODE_PAGE, 18, ""},
+        {1, {{1, 23}}, IDC_CODE_PAGE, 24, "Italic"},
+        {0, {{6, 0}}, IDC_AUTO_FEED_XT, 2, "On"},  // 0 is "On", listed first
+        {0, {{3, 0xC0}}, IDC_ZERO_FONT, 3, ""},
+        {0, {{9, 22}}, IDC_POINT_SIZE, 15, ""},
+        {0, {{4, 0xF0}}, IDC_PITCH, 10, ""},  // pitch 15 has no entry
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "list " << c.list << ", expected \"" << c.selected << "\"");
+        load(usaWith(c.bytes), c.variant);
+        EXPECT_EQ(listEntries(window, c.list).size(), static_cast<size_t>(c.count));
+        EXPECT_EQ(selectedText(window, c.list), c.selected);
     }
-}
-
-TEST_F(PagesTest, ReloadingReplacesEveryListsEntriesAndFollowsTheNewEmulation) {
-    SettingsBlock ibm = baseBlock();
-    setEmulation(ibm, 1);
-    load(ibm, 1);
-    load(baseBlock());
-    EXPECT_EQ(entries(IDC_CHARACTER_SET).size(), 3u);
-    EXPECT_EQ(entries(IDC_FONT).size(), 14u);
-    EXPECT_EQ(entries(IDC_BAUD_RATE).size(), 8u);
-    EXPECT_EQ(entries(IDC_CODE_PAGE).size(), 18u);
-    EXPECT_EQ(charsetListEmulation, 0);
-    EXPECT_EQ(selected(IDC_EMULATION), "EPSON");
-}
-
-// Margins are stored in columns of the pitch with the pitch class in the top
-// bits; the class must not reach the distance. At 12 CPI a class bit left in
-// the columns would show (0x1000 x 120 keeps 32768 in 16 bits). Pitch codes
-// 10-15 have no row: they select nothing and the 10 CPI row stands in.
-TEST_F(PagesTest, MarginsTakeTheirPitchRowAndIgnoreThePitchClassBits) {
-    using Margins = std::tuple<std::string, std::string, int, int, Range, Range>;
-    const Margins tenCpiStandIn = {"3", "64", 3 * 144, 64 * 144, {0, 78}, {2, 80}};
-    const std::tuple<unsigned, uint16_t, uint16_t, const char*, Margins> cases[] = {
-        {8, 0x2005, 0x2078, "7.5 CPI", {"5", "120", 480, 11520, {0, 117}, {3, 120}}},
-        {0, 0x0000, 0x0050, "10 CPI", {"0", "80", 0, 11520, {0, 78}, {2, 80}}},
-        {1, 0x1005, 0x1060, "12 CPI", {"5", "96", 600, 96 * 120, {0, 93}, {3, 96}}},
-        {10, 3, 64, "", tenCpiStandIn},
-        {11, 3, 64, "", tenCpiStandIn},
-        {12, 3, 64, "", tenCpiStandIn},
-        {13, 3, 64, "", tenCpiStandIn},
-        {14, 3, 64, "", tenCpiStandIn},
-        {15, 3, 64, "", tenCpiStandIn}};
-    for (const auto& [pitch, left, right, pitchName, expected] : cases) {
-        SCOPED_TRACE(pitch);
-        SettingsBlock b = baseBlock();
-        setPitch(b, pitch);
-        writeWord(b, 18, left);
-        writeWord(b, 20, right);
-        load(b);
-        EXPECT_EQ(selected(IDC_PITCH), pitchName);
-        EXPECT_EQ(Margins(text(IDC_LEFT_MARGIN), text(IDC_RIGHT_MARGIN), leftMarginPosition,
-                          rightMarginPosition, range(IDC_LEFT_MARGIN_SPIN), range(IDC_RIGHT_MARGIN_SPIN)),
-                  expected);
-    }
-}
-
-TEST_F(PagesTest, IbmOnlyListsAreEnabledOnlyForIbmTheirLabelsAlways) {
-    for (unsigned emulation : {1u, 0u}) {
-        SCOPED_TRACE(emulation);
-        SettingsBlock b = baseBlock();
-        setEmulation(b, emulation);
-        load(b);
+    // A.G.M. and Auto CR only for IBM; their labels always.
+    for (int emulation : {1, 0}) {
+        load(usaWith({{0, emulation << 6}}));
         for (int id : {IDC_AGM, IDC_AUTO_CR})
             EXPECT_EQ(IsWindowEnabled(GetDlgItem(window, id)) != 0, emulation == 1);
-        for (int id : {IDC_AGM_LABEL, IDC_AUTO_CR_LABEL, IDC_AUTO_LF})
+        for (int id : {IDC_AGM_LABEL, IDC_AUTO_CR_LABEL})
             EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, id)));
     }
 }
 
-TEST_F(PagesTest, FieldValuesBecomeEntriesAndPositionsInTheUnitsShown) {
-    SettingsBlock b = baseBlock();
-    setBits(b, 6, 5, 1, 0);  // Auto feed XT: 0 is "On", listed first
-    setBits(b, 3, 0, 1, 1);  // Tear off Auto
-    setBits(b, 7, 0, 3, 7);  // 19200 baud
-    setBits(b, 7, 7, 1, 1);  // 1 Pass
-    setBits(b, 8, 4, 1, 1);  // Space
-    setBits(b, 3, 6, 2, 3);  // a zero font no entry stands for
-    b.bytes[9] = 64;         // 32 points
-    writeWord(b, 14, 905);   // 150 5/6 in 1/180 inch: the remainder is dropped
-    writeWord(b, 16, 5400);
-    b.bytes[22] = 33;
-    writeWord(b, 24, 7);
-    writeWord(b, 26, 1800);
-    load(b);
-    EXPECT_EQ(selected(IDC_AUTO_FEED_XT), "On");
-    EXPECT_EQ(selected(IDC_TEAR_OFF), "Auto");
-    EXPECT_EQ(selected(IDC_BAUD_RATE), "19200");
-    EXPECT_EQ(selected(IDC_PRINT_PASS), "1 Pass");
-    EXPECT_EQ(selected(IDC_SIGNAL_POLARITY), "Space");
-    EXPECT_EQ(entries(IDC_ZERO_FONT).size(), 3u);
-    EXPECT_EQ(selected(IDC_ZERO_FONT), "");
-    EXPECT_EQ(selected(IDC_POINT_SIZE), "32");
-    EXPECT_EQ(text(IDC_TOP_MARGIN), "150");
-    EXPECT_EQ(text(IDC_BOTTOM_MARGIN), "900");
-    EXPECT_EQ(text(IDC_CENTERING), "33");
-    EXPECT_EQ(text(IDC_TRACTOR), "3");
-    EXPECT_EQ(position(IDC_TRACTOR_SPIN), 3);
-    EXPECT_EQ(position(IDC_FRICTION_SPIN), 900);
+// Each numeric entry: how many characters may be typed, its up-down bound
+// to it, the range, and the position taken from the block (whole divisions).
+TEST_F(PagesTest, NumericEntriesTakeLimitRangeAndPosition) {
+    // Page length 11000, top margin 905, bottom 5400, 7.5 CPI with the margins
+    // 5 and 120 in class 2, centering 33, tractor 7, friction 1800.
+    load(usaWith({{4, 0x80},
+                  {12, 0xF8},
+                  {13, 0x2A},
+                  {14, 0x89},
+                  {15, 0x03},
+                  {16, 0x18},
+                  {17, 0x15},
+                  {18, 0x05},
+                  {19, 0x20},
+                  {20, 0x78},
+                  {21, 0x20},
+                  {22, 33},
+                  {24, 7},
+                  {26, 0x08},
+                  {27, 0x07}}));
+    const int cases[][6] = {
+        // edit, up-down, longest text, low, high, position
+        {IDC_FREE_LENGTH, IDC_FREE_LENGTH_SPIN, 4, 90, 2700, 1833},
+        {IDC_TOP_MARGIN, IDC_TOP_MARGIN_SPIN, 3, 0, 450, 150},
+        {IDC_BOTTOM_MARGIN, IDC_BOTTOM_MARGIN_SPIN, 3, 0, 900, 900},
+        {IDC_LEFT_MARGIN, IDC_LEFT_MARGIN_SPIN, 3, 0, 117, 5},
+        {IDC_RIGHT_MARGIN, IDC_RIGHT_MARGIN_SPIN, 3, 3, 120, 120},
+        {IDC_CENTERING, IDC_CENTERING_SPIN, 3, 10, 45, 33},
+        {IDC_TRACTOR, IDC_TRACTOR_SPIN, 3, 0, 900, 3},
+        {IDC_FRICTION, IDC_FRICTION_SPIN, 3, 0, 900, 900},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        int low = -1, high = -1;
+        SendDlgItemMessageA(window, c[1], UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                            reinterpret_cast<LPARAM>(&high));
+        const std::vector<int> seen = {
+            static_cast<int>(SendDlgItemMessageA(window, c[0], EM_GETLIMITTEXT, 0, 0)), low, high,
+            static_cast<int>(SendDlgItemMessageA(window, c[1], UDM_GETPOS32, 0, 0))};
+        EXPECT_EQ(seen, (std::vector<int>{c[2], c[3], c[4], c[5]}));
+        EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(window, c[1], UDM_GETBUDDY, 0, 0)),
+                  GetDlgItem(window, c[0]));
+    }
+    // The margins in 1/1440 inch: 96 per 15 CPI column, the class bits left out.
+    EXPECT_EQ(leftMarginPosition, 480);
+    EXPECT_EQ(rightMarginPosition, 11520);
+}
 
-    // The variant fills Print pass too; a point size code no row holds
-    // selects nothing.
-    b.bytes[9] = 22;
-    load(b, 1);
-    EXPECT_EQ(selected(IDC_PRINT_PASS), "1 Pass");
-    EXPECT_EQ(selected(IDC_POINT_SIZE), "");
+// Every on/off field of the first block the opposite of the defaults, so a
+// field reader wider than its field reads a neighbour's bit.
+TEST_F(PagesTest, HandMadeBlocksReadBackAsTheirChoices) {
+    for (const HandBlock& hand : HandBlocks) {
+        SCOPED_TRACE(hand.name);
+        load(hand.block, hand.modelVariant);
+        EXPECT_EQ(asInts(readPageChoices(window)), asInts(hand.choices));
+    }
 }

@@ -1,22 +1,21 @@
-// Real failures of Wine's spooler, for the tests of Send Settings. Wine keeps
-// a job's data in a spool file named after the job's number, and numbers the
-// jobs of each process from 1; putting something unwritable where the next
-// spool file will be created makes StartDocPrinterA or WritePrinter fail
-// inside the real spooler.
+// Real failures of Wine's spooler. Wine keeps a job's data in a spool file
+// named after the job's number and numbers each process's jobs from 1;
+// something unwritable where the next spool file will be created makes
+// StartDocPrinterA or WritePrinter fail inside the real spooler.
 #pragma once
 
 #include <string>
 
-// The Windows path of the spool file of this process's next job, learnt by
-// adding (and leaving unused) one job on `queue`, with any stale file there
+// The Windows path of this process's next spool file, learnt by adding (and
+// leaving unused) one job on `queue`, with any file an earlier run left there
 // removed. Empty on failure.
 std::string nextSpoolFilePath(const std::string& queue);
 
-// Makes `path` a Unix symbolic link to /dev/full, where every write fails
-// with "disk full". Reading /dev/full never ends, so a test must only use it
-// for a job whose port cannot be opened: the spooler then never reads it.
+// Makes `path` a symbolic link to /dev/full, where every write fails with
+// "disk full". Reading /dev/full never ends: use it only for a job whose port
+// cannot be opened, so the spooler never reads it.
 bool linkToDevFull(const std::string& path);
 
 // Removes every symbolic link from the spool directory (Wine cannot delete a
-// link to a device itself), so no later job of any test meets /dev/full.
+// link to a device itself), so no later job meets /dev/full.
 bool removeSpoolLinks();

@@ -1,103 +1,97 @@
 #include "dialog_watcher.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 namespace {
 DialogWatcher* activeWatcher = nullptr;
 
 std::string windowText(HWND window) {
-    int length = GetWindowTextLengthA(window);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(window, &text[0], length + 1);
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
     return text;
 }
 
-std::string className(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
+bool hasClass(HWND window, const char* name) {
+    char found[64] = "";
+    GetClassNameA(window, found, sizeof found);
+    return _stricmp(found, name) == 0;
 }
 
-bool isDialog(HWND window) { return className(window) == "#32770"; }
-
-BOOL CALLBACK collectThreadDialogs(HWND window, LPARAM param) {
-    if (isDialog(window) && IsWindowVisible(window))
+BOOL CALLBACK collectThreadDialog(HWND window, LPARAM param) {
+    if (hasClass(window, "#32770") && IsWindowVisible(window))
         reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
     return TRUE;
 }
 
 std::vector<HWND> threadDialogs() {
     std::vector<HWND> dialogs;
-    EnumThreadWindows(GetCurrentThreadId(), collectThreadDialogs, reinterpret_cast<LPARAM>(&dialogs));
+    EnumThreadWindows(GetCurrentThreadId(), collectThreadDialog, reinterpret_cast<LPARAM>(&dialogs));
     return dialogs;
-}
-
-BOOL CALLBACK collectChild(HWND child, LPARAM param) {
-    auto* snapshot = reinterpret_cast<DialogSnapshot*>(param);
-    if (GetParent(child) != GetAncestor(child, GA_PARENT)) return TRUE;
-    ControlSnapshot c;
-    c.id = GetDlgCtrlID(child);
-    c.className = className(child);
-    c.text = windowText(child);
-    c.enabled = IsWindowEnabled(child) != FALSE;
-    c.visible = IsWindowVisible(child) != FALSE;
-    snapshot->controls.push_back(c);
-    return TRUE;
-}
-}  // namespace
-
-const ControlSnapshot* DialogSnapshot::control(int id) const {
-    for (const auto& c : controls)
-        if (c.id == id) return &c;
-    return nullptr;
-}
-
-std::vector<int> DialogSnapshot::buttons() const {
-    std::vector<int> ids;
-    for (const auto& c : controls)
-        if (_stricmp(c.className.c_str(), "Button") == 0) ids.push_back(c.id);
-    return ids;
 }
 
 DialogSnapshot snapshotDialog(HWND dialog) {
     DialogSnapshot s;
     s.caption = windowText(dialog);
-    EnumChildWindows(dialog, collectChild, reinterpret_cast<LPARAM>(&s));
-    // A message box shows its message in a static text and its icon in a
-    // static of style SS_ICON; compare the icon with the shared stop icon.
-    HICON stop = LoadIconA(nullptr, IDI_HAND);
+    // A message box shows its message in the static 0xFFFF and its icon in a
+    // static of style SS_ICON.
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (_stricmp(className(child).c_str(), "Static") != 0) continue;
-        LONG style = GetWindowLongA(child, GWL_STYLE);
-        if ((style & SS_TYPEMASK) == SS_ICON) {
-            HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-            if (icon && IsWindowVisible(child)) {
-                s.hasIcon = true;
-                s.stopIcon = s.stopIcon || icon == stop;
-            }
-        } else if (GetDlgCtrlID(child) == 0xFFFF && s.text.empty()) {
+        if (!IsWindowVisible(child)) continue;
+        if (hasClass(child, "Button")) s.buttons.push_back(GetDlgCtrlID(child));
+        if (!hasClass(child, "Static")) continue;
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+            s.hasIcon = s.hasIcon || icon;
+            s.stopIcon = s.stopIcon || icon == LoadIconA(nullptr, IDI_HAND);
+        } else if (GetDlgCtrlID(child) == 0xFFFF) {
             s.text = windowText(child);
         }
     }
     return s;
 }
+}  // namespace
 
 void pressButton(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    HWND button = GetDlgItem(dialog, id);
+    if (button && IsWindowEnabled(button) && IsWindowVisible(button)) {
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+        return;
+    }
+    ADD_FAILURE() << "button " << id << " of \"" << windowText(dialog) << "\" cannot be pressed";
+    EndDialog(dialog, IDCANCEL);
 }
 
-DialogWatcher::DialogWatcher() {
-    known_ = threadDialogs();
+std::vector<std::string> listEntries(HWND window, int id) {
+    HWND list = GetDlgItem(window, id);
+    const bool combo = hasClass(list, "ComboBox");
+    std::vector<std::string> entries;
+    const LRESULT count = SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        char text[512] = "";
+        if (SendMessageA(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0) < LRESULT{sizeof text})
+            SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+std::string selectedText(HWND window, int id) {
+    HWND list = GetDlgItem(window, id);
+    const LRESULT index = SendMessageA(list, hasClass(list, "ComboBox") ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+    const std::vector<std::string> entries = listEntries(window, id);
+    return index >= 0 && index < static_cast<LRESULT>(entries.size()) ? entries[index] : "";
+}
+
+DialogWatcher::DialogWatcher() : known_(threadDialogs()) {
     activeWatcher = this;
     timer_ = SetTimer(nullptr, 0, 15, onTimer);
 }
 
 DialogWatcher::~DialogWatcher() {
-    if (timer_) KillTimer(nullptr, timer_);
+    KillTimer(nullptr, timer_);
     if (activeWatcher == this) activeWatcher = nullptr;
+    EXPECT_TRUE(handlers_.empty()) << handlers_.size() << " expected dialog(s) never appeared";
 }
 
 void DialogWatcher::expect(Handler handler) { handlers_.push_back(std::move(handler)); }
@@ -114,22 +108,12 @@ void DialogWatcher::poll() {
     for (HWND dialog : threadDialogs()) {
         if (std::find(known_.begin(), known_.end(), dialog) != known_.end()) continue;
         known_.push_back(dialog);
-        DialogSnapshot snapshot = snapshotDialog(dialog);
+        seen_.push_back(snapshotDialog(dialog));
         if (handlers_.empty()) {
-            // Nobody expected it: record it and close it by its safest button.
-            snapshot.expected = false;
-            seen_.push_back(snapshot);
-            const auto ids = snapshot.buttons();
-            int button = IDOK;
-            for (int candidate : {IDCANCEL, IDNO})
-                if (std::find(ids.begin(), ids.end(), candidate) != ids.end()) {
-                    button = candidate;
-                    break;
-                }
-            pressButton(dialog, button);
+            ADD_FAILURE() << "unexpected dialog \"" << seen_.back().caption << "\" " << seen_.back().text;
+            EndDialog(dialog, IDCANCEL);
             continue;
         }
-        seen_.push_back(snapshot);
         Handler handler = std::move(handlers_.front());
         handlers_.erase(handlers_.begin());
         handler(dialog);

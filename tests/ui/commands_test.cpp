@@ -1,131 +1,120 @@
-// The main window's commands: the exit question, Restore Default, the About
-// box and the system commands.
+// Start-up and the main window's commands: the first run on the model
+// variant, the exit question, Restore Default and its "Select Country" dialog.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <iterator>
 
 #include "main_window_fixture.h"
-#include "registry.h"
 #include "resource.h"
 #include "settings/country_defaults.h"
 #include "settings/settings_state.h"
+#include "stored_settings.h"
+#include "ui/country_dialog.h"
 #include "ui/settings_tree.h"
 
 namespace {
-class CommandsTest : public MainWindowTest {
-protected:
-    // Opens on stored settings of "Germany", as a later run finds them.
-    void openOnGermany() {
-        storeProgramSettings(6, 0, CountryDefaultTable[6]);
-        ASSERT_NE(openMainWindow(), nullptr);
-    }
-};
+using CommandsTest = MainWindowTest;
+int selection(HWND window, int id) {
+    return static_cast<int>(SendDlgItemMessageA(window, id, CB_GETCURSEL, 0, 0));
+}
 }  // namespace
+
+TEST_F(CommandsTest, TheVariantStartsAndRestoresItsOwnRowWithoutAsking) {
+    writeIni("[Main]\r\nModel=257\r\n");  // only the low byte counts
+    CountryIndex = 9;                     // left over from elsewhere: the first run resets it
+    ASSERT_NE(openMainWindow(), nullptr);
+    EXPECT_EQ(readProgramDword("SelectedCountry"), 0u);
+    EXPECT_EQ(readProgramDword("Model"), 1u);
+    EXPECT_EQ(storedBlock(), CountryDefaultTable[VariantDefaultRow]);
+    storeProgramSettings(0, 1, CountryDefaultTable[0]);
+    click(IDC_RESTORE_DEFAULT);
+    EXPECT_EQ(storedBlock(), CountryDefaultTable[VariantDefaultRow]);
+    EXPECT_EQ(selection(window, IDC_CODE_PAGE), 18);  // "KU (EPSON)"
+    EXPECT_TRUE(watcher.seen().empty());
+}
 
 TEST_F(CommandsTest, EveryExitRouteAsksAndOnlyYesDestroysTheWindow) {
     const struct {
-        const char* route;
         UINT message;
         WPARAM param;
     } routes[] = {
-        {"Exit button", WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED)},
-        {"Escape", WM_COMMAND, IDCANCEL},
-        {"Enter", WM_COMMAND, IDOK},
-        {"close box", WM_SYSCOMMAND, SC_CLOSE},
-        {"WM_CLOSE", WM_CLOSE, 0},
-    };
+        {WM_COMMAND, IDC_EXIT}, {WM_COMMAND, IDCANCEL}, {WM_COMMAND, IDOK}, {WM_SYSCOMMAND, SC_CLOSE}};
     for (const auto& r : routes) {
-        SCOPED_TRACE(r.route);
-        openOnGermany();
-        const FILETIME written = programKeyWriteTime();
+        SCOPED_TRACE(r.param);
+        storeProgramSettings(6, 0, CountryDefaultTable[6]);
+        ASSERT_NE(openMainWindow(), nullptr);
+        const ULONGLONG written = programKeyWriteTime();
         for (int answer : {IDNO, IDYES}) {
             watcher.answer(answer);
             SendMessageA(window, r.message, r.param, 0);
-            // The close box may reach the command through a posted message.
-            MSG message;
+            MSG message;  // the close box may reach the command through a posted message
             while (PeekMessageA(&message, window, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-            EXPECT_EQ(watcher.pending(), 0u);
             EXPECT_EQ(IsWindow(window) != FALSE, answer == IDNO);
             EXPECT_EQ(takeQuitMessage(), answer == IDNO ? -1 : 0);
             const DialogSnapshot& box = watcher.seen().back();
-            EXPECT_EQ(box.caption, "Quillset");
-            EXPECT_EQ(box.text, "Exit software ?");
+            EXPECT_EQ(box.caption + "|" + box.text, "Quillset|Exit software ?");
             EXPECT_FALSE(box.hasIcon);
-            EXPECT_EQ(box.buttons(), (std::vector<int>{IDYES, IDNO}));
+            EXPECT_EQ(box.buttons, (std::vector<int>{IDYES, IDNO}));
         }
-        EXPECT_TRUE(sameTime(programKeyWriteTime(), written)) << "stored on the way out";
+        EXPECT_EQ(programKeyWriteTime(), written) << "stored on the way out";
     }
     EXPECT_EQ(watcher.seen().size(), 2 * std::size(routes));
 }
 
 TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores) {
-    openOnGermany();
-    HWND tree = GetDlgItem(window, IDC_SETTINGS_TREE);
-    const LRESULT first = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, first));
-    ASSERT_EQ(ShownPage, 1);
+    storeProgramSettings(6, 0, CountryDefaultTable[6]);  // Germany
+    ASSERT_NE(openMainWindow(), nullptr);
+    selectPage(1);
     SendDlgItemMessageA(window, IDC_INTERNATIONAL, CB_SETCURSEL, 9, 0);  // an edit a reload would undo
-    const FILETIME written = programKeyWriteTime();
-
+    const ULONGLONG written = programKeyWriteTime();
     watcher.expect([](HWND dialog) {
+        const std::vector<std::string> countries = {
+            "USA",    "Belgium",  "Chile", "Denmark", "Finland", "France", "Germany",      "Italy",
+            "Norway", "Portugal", "Spain", "Sweden",  "Turkey",  "UK",     "Other country"};
+        EXPECT_EQ(listEntries(dialog, IDC_COUNTRY_LIST), countries);
+        EXPECT_EQ(selectedText(dialog, IDC_COUNTRY_LIST), "Germany");
         SendDlgItemMessageA(dialog, IDC_COUNTRY_LIST, LB_SETCURSEL, 0, 0);  // then changes their mind
         pressButton(dialog, IDCANCEL);
     });
     click(IDC_RESTORE_DEFAULT);
     EXPECT_EQ(CountryIndex, 6);
-    EXPECT_EQ(comboSelection(window, IDC_INTERNATIONAL), 9);
-    EXPECT_EQ(currentBlock, CountryDefaultTable[6]);
-    EXPECT_TRUE(sameTime(programKeyWriteTime(), written));
+    EXPECT_EQ(selection(window, IDC_INTERNATIONAL), 9);
+    EXPECT_EQ(programKeyWriteTime(), written);
 
     watcher.expect([](HWND dialog) {
         SendDlgItemMessageA(dialog, IDC_COUNTRY_LIST, LB_SETCURSEL, 4, 0);  // "Finland"
         pressButton(dialog, IDOK);
     });
     click(IDC_RESTORE_DEFAULT);
-    EXPECT_EQ(CountryIndex, 4);
-    EXPECT_EQ(currentBlock, CountryDefaultTable[4]);
     EXPECT_EQ(storedBlock(), CountryDefaultTable[4]);
     EXPECT_EQ(readProgramDword("SelectedCountry"), 4u);
-    // The pages show Finland's row (IBM, Sweden, 12 inch) and the page on view stays.
-    EXPECT_EQ(comboSelection(window, IDC_EMULATION), 1);
-    EXPECT_EQ(comboSelection(window, IDC_INTERNATIONAL), 5);
-    EXPECT_EQ(comboSelection(window, IDC_PAGE_LENGTH), 1);
-    EXPECT_EQ(ShownPage, 1);
+    // The pages show Finland's row (IBM, Sweden, 12 inch); the page on view stays.
+    EXPECT_EQ(selection(window, IDC_EMULATION), 1);
+    EXPECT_EQ(selection(window, IDC_INTERNATIONAL), 5);
+    EXPECT_EQ(selection(window, IDC_PAGE_LENGTH), 1);
     EXPECT_TRUE(isShown(window, IDC_EMULATION));
-    EXPECT_FALSE(isShown(window, IDC_FONT));
 }
 
-TEST_F(CommandsTest, RestoreDefaultOnTheModelVariantTakesItsRowWithoutAsking) {
-    writeModelIni(1);
-    storeProgramSettings(0, 1, CountryDefaultTable[0]);
-    ASSERT_NE(openMainWindow(), nullptr);
-    click(IDC_RESTORE_DEFAULT);
-    EXPECT_TRUE(watcher.seen().empty());
-    EXPECT_EQ(CountryIndex, 0);
-    EXPECT_EQ(storedBlock(), CountryDefaultTable[VariantDefaultRow]);
-    EXPECT_EQ(comboSelection(window, IDC_CODE_PAGE), 18);  // "KU (EPSON)"
-}
-
-TEST_F(CommandsTest, AboutBoxClosesOnlyOnOkOrCancelAndTheWindowMinimises) {
-    openOnGermany();
-    bool stayedOnOtherCommands = false;
-    watcher.expect([&](HWND box) {
-        SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, EN_CHANGE), 0);
-        SendMessageA(box, WM_COMMAND, 3, 0);
-        stayedOnOtherCommands = IsWindowVisible(box) != FALSE;
-        pressButton(box, IDOK);
-    });
-    click(IDC_ABOUT);
-    watcher.expect([](HWND box) { PostMessageA(box, WM_COMMAND, IDCANCEL, 0); });
-    click(IDC_ABOUT);
-    ASSERT_EQ(watcher.seen().size(), 2u);
-    EXPECT_EQ(watcher.seen()[0].caption, "About Quillset");
-    EXPECT_TRUE(stayedOnOtherCommands);
-
-    SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(IsIconic(window));
-    SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_FALSE(IsIconic(window));
-    EXPECT_TRUE(IsWindowVisible(window));
+// The "Select Country" dialog on its own: neither a double-click nor Select
+// with nothing selected ends the choice; a stored index beyond the list
+// preselects nothing.
+TEST(CountryDialog, OnlySelectWithAnEntryEndsTheChoice) {
+    ModelVariant = 0;
+    const int cases[][3] = {{1, 1, 14}, {15, LB_ERR, 7}, {255, LB_ERR, 0}};  // stored, preselected, chosen
+    for (const auto& c : cases) {
+        CountryIndex = static_cast<uint8_t>(c[0]);
+        DialogWatcher watcher;
+        watcher.expect([&c](HWND dialog) {
+            HWND list = GetDlgItem(dialog, IDC_COUNTRY_LIST);
+            EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), c[1]) << c[0];
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COUNTRY_LIST, LBN_DBLCLK),
+                         reinterpret_cast<LPARAM>(list));
+            SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(c[2]), 0);
+            pressButton(dialog, IDOK);
+        });
+        EXPECT_EQ(chooseCountry(nullptr, FALSE), c[2]);
+        EXPECT_EQ(CountryIndex, c[2]);
+    }
 }

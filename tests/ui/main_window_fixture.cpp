@@ -1,74 +1,26 @@
 #include "main_window_fixture.h"
 
-#include <cstring>
-#include <string>
+#include <commctrl.h>
 
-#include "registry.h"
-#include "ui/main_window.h"
 #include "common/window_helpers.h"
-
-void writeModelIni(std::optional<int> model) {
-    // The program reads the INI named after its executable.
-    char exe[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, exe, sizeof exe);
-    std::string path(exe, length < sizeof exe ? length : 0);
-    path = path.substr(0, path.find_last_of('.') + 1) + "ini";
-    DeleteFileA(path.c_str());
-    if (!model) return;
-    WritePrivateProfileStringA("Main", "Model", std::to_string(*model).c_str(), path.c_str());
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());  // flush the cache
-}
-
-void storeProgramSettings(int country, int model, const SettingsBlock& block) {
-    writeProgramDword("SelectedCountry", static_cast<DWORD>(country));
-    writeProgramDword("Model", static_cast<DWORD>(model));
-    writeProgramValue("Settings", REG_BINARY, block.bytes, sizeof block.bytes);
-}
-
-SettingsBlock storedBlock() {
-    SettingsBlock block = {};
-    const auto value = readProgramValue("Settings");
-    if (value && value->type == REG_BINARY && value->data.size() == sizeof block.bytes)
-        std::memcpy(block.bytes, value->data.data(), sizeof block.bytes);
-    return block;
-}
-
-FILETIME programKeyWriteTime() {
-    FILETIME time = {};
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, ProgramKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return time;
-    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                     nullptr, &time);
-    RegCloseKey(key);
-    return time;
-}
-
-bool sameTime(const FILETIME& a, const FILETIME& b) {
-    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
+#include "resource.h"
+#include "stored_settings.h"
+#include "ui/main_window.h"
 
 bool isShown(HWND window, int id) {
     HWND control = GetDlgItem(window, id);
     return control && (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-int comboSelection(HWND window, int id) {
-    return static_cast<int>(SendDlgItemMessageA(window, id, CB_GETCURSEL, 0, 0));
-}
-
 void MainWindowTest::SetUp() {
     resetProgramKey();
-    writeModelIni(std::nullopt);
+    writeIni(nullptr);
 }
 
 void MainWindowTest::TearDown() {
     if (window && IsWindow(window)) DestroyWindow(window);
     takeQuitMessage();
-    for (const DialogSnapshot& dialog : watcher.seen())
-        EXPECT_TRUE(dialog.expected) << "unexpected dialog \"" << dialog.caption << "\" " << dialog.text;
-    EXPECT_EQ(watcher.pending(), 0u) << "an expected dialog never appeared";
-    writeModelIni(std::nullopt);
-    resetProgramKey();
+    SetUp();
 }
 
 HWND MainWindowTest::openMainWindow() {
@@ -89,4 +41,27 @@ int MainWindowTest::takeQuitMessage() {
     MSG message;
     return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? static_cast<int>(message.wParam)
                                                                         : -1;
+}
+
+void MainWindowTest::selectPage(int page) {
+    HWND tree = GetDlgItem(window, IDC_SETTINGS_TREE);
+    LPARAM item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    for (int i = 0; i < page; ++i) item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, item);
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, item);
+}
+
+void MainWindowTest::choose(int listId, int index) {
+    HWND list = GetDlgItem(window, listId);
+    ASSERT_TRUE(IsWindowVisible(list) && IsWindowEnabled(list)) << "list " << listId << " cannot be used";
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+void MainWindowTest::type(int editId, const char* text) {
+    HWND edit = GetDlgItem(window, editId);
+    ASSERT_TRUE(IsWindowVisible(edit) && IsWindowEnabled(edit)) << "field " << editId << " cannot be used";
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (const char* c = text; *c; ++c) SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(*c), 0);
+    SetFocus(GetDlgItem(window, IDC_SETTINGS_TREE));
 }

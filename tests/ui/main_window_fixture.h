@@ -1,25 +1,16 @@
-// The real main window inside a test, on a reset registry and INI file.
+// The real main window inside a test, on a reset registry and INI file, and
+// driven as a user drives it.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
-
 #include <gtest/gtest.h>
 
-#include "dialog_watcher.h"
-#include "settings/settings_block.h"
+#include <string>
 
-// Main/Model in the INI file beside the test executable; nothing removes it.
-void writeModelIni(std::optional<int> model);
-// A complete stored set, as a finished earlier run leaves it.
-void storeProgramSettings(int country, int model, const SettingsBlock& block);
-SettingsBlock storedBlock();  // all zero when missing or not 32 bytes
-// Last write time of the program's key, to prove nothing was stored.
-FILETIME programKeyWriteTime();
-bool sameTime(const FILETIME& a, const FILETIME& b);
+#include "dialog_watcher.h"
+
 bool isShown(HWND window, int id);  // the control's own WS_VISIBLE bit
-int comboSelection(HWND window, int id);
 
 class MainWindowTest : public testing::Test {
 protected:
@@ -28,6 +19,11 @@ protected:
     HWND openMainWindow();  // the watcher answers dialogs its start-up opens
     void click(int id);     // synchronous, as the dialog manager sends it
     int takeQuitMessage();  // its exit code, or -1 when none was posted
+    // As a user: a page chosen in the tree, a list entry chosen (the list
+    // tells the window), a number typed into a field that then loses the focus.
+    void selectPage(int page);
+    void choose(int listId, int index);
+    void type(int editId, const char* text);
 
     DialogWatcher watcher;
     HWND window = nullptr;

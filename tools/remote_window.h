@@ -20,10 +20,12 @@ std::string controlText(HWND dialog, int id);
 // The text of a list box's selected entry, "" when none is selected.
 std::string selectedListText(HWND dialog, int listId);
 
-// Presses a button without waiting for what it sets off (a modal dialog may
-// open behind the press, and the caller must stay free to answer it).
-void postClick(HWND dialog, int id);
-// Presses a button and waits until the window has handled the press.
+// A user can press only a button that is there, enabled and visible: both
+// presses refuse any other and return false without sending anything.
+// postClick does not wait for what the press sets off (a modal dialog may
+// open behind it, and the caller must stay free to answer it); sendClick
+// waits until the window has handled the press.
+bool postClick(HWND dialog, int id);
 bool sendClick(HWND dialog, int id, DWORD timeoutMs);
 
 // Starts a program with the given command line; the process handle and id

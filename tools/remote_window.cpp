@@ -66,17 +66,31 @@ std::string selectedListText(HWND dialog, int listId) {
     std::vector<wchar_t> wide(static_cast<size_t>(length) + 1);
     LRESULT got = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
     if (got <= 0) return std::string();
-    int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), nullptr, 0, nullptr, nullptr);
+    int bytes =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0) WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), &text[0], bytes, nullptr, nullptr);
+    if (bytes > 0)
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), &text[0], bytes, nullptr, nullptr);
     return text;
 }
 
-void postClick(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+namespace {
+// The button, when a user could press it.
+HWND pressable(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    return button && IsWindowEnabled(button) && IsWindowVisible(button) ? button : nullptr;
+}
+}  // namespace
+
+bool postClick(HWND dialog, int id) {
+    HWND button = pressable(dialog, id);
+    return button && PostMessageA(button, BM_CLICK, 0, 0);
+}
 
 bool sendClick(HWND dialog, int id, DWORD timeoutMs) {
+    HWND button = pressable(dialog, id);
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+    return button && SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
 }
 
 bool startProgram(const std::string& commandLine, PROCESS_INFORMATION* info) {
@@ -84,6 +98,6 @@ bool startProgram(const std::string& commandLine, PROCESS_INFORMATION* info) {
     startup.cb = sizeof startup;
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, info) !=
-           FALSE;
+    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          info) != FALSE;
 }

@@ -6,14 +6,14 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
-std::string buildDirWindowsPath() {
+std::string windowsPath(const std::string& unixPath) {
     std::string path = "Z:";
-    for (char c : std::string(QUILLSET_BUILD_DIR)) path += c == '/' ? '\\' : c;
+    for (char c : unixPath) path += c == '/' ? '\\' : c;
     return path;
 }
 
-std::string portsDir() { return buildDirWindowsPath() + "\\ports"; }
+namespace {
+std::string portsDir() { return windowsPath(QUILLSET_BUILD_DIR) + "\\ports"; }
 }  // namespace
 
 void removeAllPrinters() {

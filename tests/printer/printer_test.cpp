@@ -1,0 +1,247 @@
+// Reaching the printer and Send Settings below the window, against Wine's
+// real spooler and registry: finding the model's queue, the Select Printer
+// dialog, and one row per way a send can end. The page choices come from a
+// stand-in for the main window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <regex>
+
+#include "dialog_watcher.h"
+#include "printer/find_printer.h"
+#include "printer_queues.h"
+#include "resource.h"
+#include "settings/send_settings.h"
+#include "settings/settings_state.h"
+#include "settings/transfer_stream.h"
+#include "spool_failures.h"
+#include "stored_settings.h"
+#include "tests/core/hand_blocks.h"
+
+namespace {
+using Names = std::vector<std::string>;
+
+// No queues, a clean registry key, no remembered printer, and an owner
+// window for the dialogs and message boxes.
+class PrinterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        removeAllPrinters();
+        resetProgramKey();
+        rememberedPrinterName.clear();
+        owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(owner, nullptr);
+    }
+    void TearDown() override {
+        DestroyWindow(owner);
+        removeAllPrinters();
+        resetProgramKey();
+    }
+    HWND owner = nullptr;
+};
+
+// Highlights an entry of the Select Printer list as a user's click does.
+void highlight(HWND dialog, int index) {
+    HWND list = GetDlgItem(dialog, IDC_PRINTER_LIST);
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PRINTER_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+std::string portText(HWND dialog) {
+    char text[1024] = {};
+    GetDlgItemTextA(dialog, IDC_PRINTER_PORT, text, sizeof text);
+    return text;
+}
+
+class FindPrinterTest : public PrinterTest {
+protected:
+    // findModelPrinter with `handler` answering the Select Printer dialog.
+    bool choose(std::string* name, DialogWatcher::Handler handler) {
+        DialogWatcher watcher;
+        watcher.expect([this, handler](HWND dialog) {
+            EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner);
+            handler(dialog);
+            if (HasFatalFailure()) pressButton(dialog, IDCANCEL);
+        });
+        return findModelPrinter(owner, name);
+    }
+};
+
+// Only queues of the model are listed; the port follows the highlight; the
+// choice is remembered for the run. Opened again, the dialog starts on it and
+// refills when the printers change; with none left nothing can be confirmed.
+TEST_F(FindPrinterTest, DialogListsOnlyMatchesFollowsTheHighlightAndRefills) {
+    ASSERT_TRUE(addQueue("Alpha"));
+    ASSERT_TRUE(addQueue("Bravo", "Other Driver"));
+    ASSERT_TRUE(addQueue("Charlie"));
+    rememberedPrinterName = "Zulu";  // not listed: the first entry is selected
+    std::string name;
+    EXPECT_TRUE(choose(&name, [](HWND dialog) {
+        EXPECT_EQ(listEntries(dialog, IDC_PRINTER_LIST), (Names{"Alpha", "Charlie"}));
+        EXPECT_EQ(portText(dialog), portFilePath("Alpha"));
+        highlight(dialog, 1);
+        EXPECT_EQ(portText(dialog), portFilePath("Charlie"));
+        pressButton(dialog, IDOK);
+    }));
+    EXPECT_EQ(name, "Charlie");
+    EXPECT_FALSE(choose(&name, [](HWND dialog) {
+        EXPECT_EQ(selectedText(dialog, IDC_PRINTER_LIST), "Charlie");
+        ASSERT_TRUE(deleteQueue("Bravo") && addQueue("Bravo"));
+        SendMessageA(dialog, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("devices"));
+        EXPECT_EQ(listEntries(dialog, IDC_PRINTER_LIST), (Names{"Alpha", "Bravo", "Charlie"}));
+        for (const char* queue : {"Alpha", "Bravo", "Charlie"}) ASSERT_TRUE(deleteQueue(queue));
+        SendMessageA(dialog, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("devices"));
+        EXPECT_TRUE(listEntries(dialog, IDC_PRINTER_LIST).empty());
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
+        pressButton(dialog, IDCANCEL);
+    }));
+    EXPECT_EQ(name, "Charlie");  // Cancel hands back nothing and forgets nothing
+    EXPECT_EQ(rememberedPrinterName, "Charlie");
+}
+
+// Between the user's OK and the lookup after it, position 1 may be gone or
+// hold another queue; the name handed back is the one the user chose, whole
+// however long it is.
+TEST_F(FindPrinterTest, HandsBackTheConfirmedQueueWhateverHappensToTheSpooler) {
+    const std::string longName = "B" + std::string(200, 'y');
+    for (const Names& deleted : {Names{"Alpha", longName}, Names{"Alpha"}}) {
+        removeAllPrinters();
+        for (const std::string& queue : {std::string("Alpha"), longName, std::string("Charlie")})
+            ASSERT_TRUE(addQueue(queue, ModelDriver, portFilePath(queue.substr(0, 5))));
+        std::string name;
+        EXPECT_TRUE(choose(&name, [&](HWND dialog) {
+            highlight(dialog, 1);
+            for (const std::string& queue : deleted) ASSERT_TRUE(deleteQueue(queue));
+            pressButton(dialog, IDOK);
+        }));
+        EXPECT_EQ(name, longName) << deleted.size();
+    }
+}
+
+int choicesRead = 0;
+PageChoices shownChoices(HWND) {
+    ++choicesRead;
+    return HandBlocks[0].choices;
+}
+
+using SendSettingsTest = PrinterTest;
+
+TEST_F(SendSettingsTest, SendsAndStoresOnlyWhenEveryStepSucceeds) {
+    std::string spoolFile;  // where the StartDoc and WritePrinter rows plant their obstacle
+    struct Row {
+        const char* name;
+        std::function<void(DialogWatcher&)> arrange;
+        const char* message;  // a pattern; nullptr when no message is due
+        int choicesRead;
+    };
+    const Row rows[] = {
+        // The only queue of the model is taken without a dialog; the driver
+        // name is compared without regard to case.
+        {"sent",
+         [](DialogWatcher&) {
+             ASSERT_TRUE(addQueue("Office", "Other Driver"));
+             ASSERT_TRUE(addQueue("Dot", "VELMORA DX-4170"));
+         },
+         nullptr, 1},
+        {"choice cancelled",
+         [](DialogWatcher& watcher) {
+             ASSERT_TRUE(addQueue("Alpha"));
+             ASSERT_TRUE(addQueue("Dot"));
+             watcher.answer(IDCANCEL);
+         },
+         nullptr, 0},
+        // Queues of other drivers only, one whose name merely starts like the model's.
+        {"no queue of the model",
+         [](DialogWatcher&) {
+             ASSERT_TRUE(addQueue("Office", "Other Driver"));
+             ASSERT_TRUE(addQueue("Plotter", "Velmora DX-4170 Plus"));
+         },
+         "Printer Driver <Velmora DX-4170> is not installed\\.", 0},
+        // The confirmed queue is deleted before it can be opened; 1801 is
+        // Wine's code for a printer name it does not know.
+        {"OpenPrinter",
+         [](DialogWatcher& watcher) {
+             ASSERT_TRUE(addQueue("Alpha"));
+             ASSERT_TRUE(addQueue("Dot"));
+             watcher.expect([](HWND dialog) {
+                 highlight(dialog, 1);
+                 deleteQueue("Dot");
+                 pressButton(dialog, IDOK);
+             });
+         },
+         "Error in OpenPrinter Error code = 1801", 0},
+        // A directory where the spooler wants to create the job's spool file.
+        {"StartDocPrinter",
+         [&](DialogWatcher&) {
+             ASSERT_TRUE(addQueue("Dot"));
+             spoolFile = nextSpoolFilePath("Dot");
+             ASSERT_TRUE(CreateDirectoryA(spoolFile.c_str(), nullptr));
+         },
+         "Error in StartDocPrinter Error code = [1-9][0-9]*", 1},
+        // The spool file is /dev/full; the port's directory is missing, so the
+        // spooler gives up before it would read /dev/full.
+        {"WritePrinter",
+         [&](DialogWatcher&) {
+             ASSERT_TRUE(addQueue("Dot", ModelDriver, portFilePath("missing\\Dot")));
+             spoolFile = nextSpoolFilePath("Dot");
+             ASSERT_TRUE(linkToDevFull(spoolFile));
+         },
+         "Error in WritePrinter Error code = 112", 1},
+        // Wine hands the job to the port when the document ends.
+        {"EndDocPrinter", [](DialogWatcher&) { ASSERT_TRUE(addQueue("Dot", ModelDriver, "NOWHERE:")); },
+         "Error in EndDocPrinter Error code = [1-9][0-9]*", 1},
+    };
+    // Every byte unlike the hand block's where packing writes; the reserved
+    // bytes are the hand block's and must survive.
+    SettingsBlock earlier;
+    std::memset(earlier.bytes, 0xA5, sizeof earlier.bytes);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(removeSpoolLinks());
+        removeAllPrinters();
+        removePortFile("Dot");
+        storeProgramSettings(7, 0, earlier);
+        ModelVariant = 0;
+        CountryIndex = 4;
+        currentBlock = earlier;
+        choicesRead = 0;
+        spoolFile.clear();
+        bool sent = false;
+        {
+            DialogWatcher watcher;
+            row.arrange(watcher);
+            if (row.message)
+                watcher.expect([this](HWND box) {
+                    EXPECT_EQ(GetWindow(box, GW_OWNER), owner);
+                    pressButton(box, IDOK);
+                });
+            if (!HasFatalFailure()) sent = sendSettings(owner, shownChoices);
+            if (row.message && !watcher.seen().empty()) {
+                const DialogSnapshot& box = watcher.seen().back();
+                EXPECT_EQ(box.caption, "Quillset");
+                EXPECT_TRUE(std::regex_match(box.text, std::regex(row.message))) << box.text;
+                EXPECT_TRUE(box.stopIcon);
+                EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+            }
+        }
+        if (!spoolFile.empty()) RemoveDirectoryA(spoolFile.c_str());
+        ASSERT_FALSE(HasFatalFailure());
+        EXPECT_EQ(sent, row.message == nullptr && row.choicesRead == 1);
+        EXPECT_EQ(choicesRead, row.choicesRead);
+        const SettingsBlock kept = sent ? HandBlocks[0].block : earlier;
+        EXPECT_EQ(currentBlock, kept);
+        EXPECT_EQ(storedBlock(), kept);
+        EXPECT_EQ(readProgramDword("SelectedCountry"), sent ? 4u : 7u);
+        uint8_t stream[TransferStreamBufferSize];
+        const size_t length = encodeTransferStream(HandBlocks[0].block, stream, sizeof stream);
+        EXPECT_EQ(readPortFile("Dot"),
+                  sent ? std::vector<uint8_t>(stream, stream + length) : std::vector<uint8_t>());
+    }
+    EXPECT_TRUE(removeSpoolLinks());
+}
+}  // namespace
