@@ -72,15 +72,10 @@ std::vector<uint8_t> streamOf(const SettingsBlock& block) {
 void install(const SettingsBlock& block, int variant, DWORD country = 0) {
     std::ofstream(Ini) << "[Main]\r\nModel=" << variant << "\r\n";
     resetProgramKey();
-    writeProgramDword("SelectedCountry", country);
-    writeProgramDword("Model", variant);
-    writeProgramValue("Settings", REG_BINARY, block.bytes, 32);
+    storeProgramSettings(static_cast<int>(country), variant, block);
 }
 
-std::vector<uint8_t> storedBlock() {
-    const auto stored = readProgramValue("Settings");
-    return stored ? stored->data : std::vector<uint8_t>();
-}
+std::vector<uint8_t> storedBytes() { return bytesOf(storedBlock()); }
 
 class Quillset : public testing::Test {
 protected:
@@ -134,7 +129,7 @@ TEST_F(Quillset, ExportThenImportGivesBackEveryDefaultRowByteForByte) {
         install(CountryDefaultTable[(row + 4) % 16], variant, 7);
         const Outcome imported = quillset("import \"" + Profile + "\"");
         EXPECT_EQ(imported.code, 0u) << imported.err;
-        EXPECT_EQ(storedBlock(), bytesOf(block)) << "row " << row;
+        EXPECT_EQ(storedBytes(), bytesOf(block)) << "row " << row;
         EXPECT_EQ(readProgramDword("SelectedCountry"), 7u);
     }
 }
@@ -157,7 +152,7 @@ TEST_F(Quillset, AFaultyProfileNamesItsLineAndStoresNothing) {
         const Outcome run = quillset("import \"" + Profile + "\"");
         EXPECT_EQ(run.code, 1u);
         EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
-        EXPECT_EQ(storedBlock(), bytesOf(CountryDefaultTable[2]));
+        EXPECT_EQ(storedBytes(), bytesOf(CountryDefaultTable[2]));
     }
 }
 
@@ -186,7 +181,7 @@ TEST_F(Quillset, SendsOnlyToAClearChoiceAndStoresWhatAllQueuesTook) {
     EXPECT_EQ(send.out, "Lab: sent\r\nOffice: sent\r\n");
     EXPECT_EQ(readPortFile("Office"), streamOf(expected));
     EXPECT_EQ(readPortFile("Lab"), streamOf(expected));
-    EXPECT_EQ(storedBlock(), bytesOf(expected));
+    EXPECT_EQ(storedBytes(), bytesOf(expected));
 }
 
 TEST_F(Quillset, DecodesWhatCorvexSentAsShowShowsIt) {
