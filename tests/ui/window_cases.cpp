@@ -6,13 +6,11 @@
 #include "resource.h"
 
 WindowStep choose(int listId, int index) { return {WindowStep::Choose, listId, "", index}; }
-WindowStep type(int editId, const char* text, bool leave) {
-    return {WindowStep::Type, editId, text, leave ? 1 : 0};
-}
+WindowStep type(int editId, const char* text, bool leave) { return {WindowStep::Type, editId, text, leave}; }
 WindowStep page(int page) { return {WindowStep::Page, IDC_SETTINGS_TREE, "", page}; }
 WindowStep entries(int listId, const char* texts) { return {WindowStep::Entries, listId, texts}; }
 WindowStep selected(int listId, const char* text) { return {WindowStep::Selected, listId, text}; }
-WindowStep enabled(int id, bool on) { return {WindowStep::Enabled, id, "", on ? 1 : 0}; }
+WindowStep enabled(int id, bool on) { return {WindowStep::Enabled, id, "", on}; }
 WindowStep range(int spinId, int low, int high) { return {WindowStep::Range, spinId, "", low, high}; }
 WindowStep text(int id, const char* text) { return {WindowStep::Text, id, text}; }
 WindowStep holds(const uint16_t& state, int expected) {
@@ -22,17 +20,10 @@ WindowStep holds(const uint16_t& state, int expected) {
 namespace {
 
 std::string entryText(HWND list, LRESULT index) {
-    const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length < 0) return "";
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
-    return text.c_str();
-}
-
-void chooseEntry(HWND window, int listId, int index) {
-    HWND list = GetDlgItem(window, listId);
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    char text[260] = "";  // the longest string resource a list gets
+    if (SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) < LRESULT{sizeof text})
+        SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    return text;
 }
 
 void typeInto(HWND window, int editId, const std::string& text, bool leave) {
@@ -40,42 +31,25 @@ void typeInto(HWND window, int editId, const std::string& text, bool leave) {
     SetFocus(field);
     SendMessageA(field, EM_SETSEL, 0, -1);
     if (text.empty()) SendMessageA(field, WM_CHAR, VK_BACK, 0);
-    for (char c : text) SendMessageA(field, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 0);
-    // Leaving for the tree, which is never hidden, raises the field's focus loss.
+    for (char c : text) SendMessageA(field, WM_CHAR, static_cast<WPARAM>(c), 0);
+    // The tree is never hidden; giving it the focus is the field's focus loss.
     if (leave) SetFocus(GetDlgItem(window, IDC_SETTINGS_TREE));
 }
-
-void selectPage(HWND window, int page) {
-    HWND tree = GetDlgItem(window, IDC_SETTINGS_TREE);
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    for (; item; item = reinterpret_cast<HTREEITEM>(
-                     SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
-        TVITEMA data = {};
-        data.mask = TVIF_PARAM;
-        data.hItem = item;
-        if (SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data)) && data.lParam == page) {
-            SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-            return;
-        }
-    }
-    ADD_FAILURE() << "no tree item for page " << page;
-}
-
-}  // namespace
 
 std::string listEntries(HWND window, int listId) {
     HWND list = GetDlgItem(window, listId);
     std::string joined;
-    const LRESULT count = SendMessageA(list, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) joined += (i ? "|" : "") + entryText(list, i);
+    for (LRESULT i = 0, n = SendMessageA(list, CB_GETCOUNT, 0, 0); i < n; ++i)
+        joined += (i ? "|" : "") + entryText(list, i);
     return joined;
 }
 
 std::string selectedEntry(HWND window, int listId) {
-    HWND list = GetDlgItem(window, listId);
-    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    return index == CB_ERR ? "" : entryText(list, index);
+    const LRESULT index = SendDlgItemMessageA(window, listId, CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? "" : entryText(GetDlgItem(window, listId), index);
 }
+
+}  // namespace
 
 std::string controlText(HWND window, int id) {
     char text[64] = "";
@@ -83,25 +57,27 @@ std::string controlText(HWND window, int id) {
     return text;
 }
 
-void spinBounds(HWND window, int spinId, int* low, int* high) {
-    SendDlgItemMessageA(window, spinId, UDM_GETRANGE32, reinterpret_cast<WPARAM>(low),
-                        reinterpret_cast<LPARAM>(high));
-}
-
 void runSteps(HWND window, const std::vector<WindowStep>& steps) {
     for (size_t i = 0; i < steps.size(); ++i) {
         const WindowStep& s = steps[i];
         SCOPED_TRACE(testing::Message() << "step " << i + 1 << ", control " << s.id);
+        HWND control = GetDlgItem(window, s.id);
+        int low = -1, high = -1;
         switch (s.kind) {
-            case WindowStep::Choose:
-                chooseEntry(window, s.id, s.low);
+            case WindowStep::Choose:  // the selection, then the notification a user's pick sends
+                SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(s.low), 0);
+                SendMessageA(window, WM_COMMAND, MAKEWPARAM(s.id, CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(control));
                 break;
             case WindowStep::Type:
                 typeInto(window, s.id, s.text, s.low != 0);
                 break;
-            case WindowStep::Page:
-                selectPage(window, s.low);
+            case WindowStep::Page: {  // the tree lists the pages in their order
+                HTREEITEM item = TreeView_GetRoot(control);
+                for (int p = 0; p < s.low && item; ++p) item = TreeView_GetNextSibling(control, item);
+                TreeView_SelectItem(control, item);
                 break;
+            }
             case WindowStep::Entries:
                 EXPECT_EQ(listEntries(window, s.id), s.text);
                 break;
@@ -109,14 +85,13 @@ void runSteps(HWND window, const std::vector<WindowStep>& steps) {
                 EXPECT_EQ(selectedEntry(window, s.id), s.text);
                 break;
             case WindowStep::Enabled:
-                EXPECT_EQ(IsWindowEnabled(GetDlgItem(window, s.id)) != FALSE, s.low != 0);
+                EXPECT_EQ(IsWindowEnabled(control) != FALSE, s.low != 0);
                 break;
-            case WindowStep::Range: {
-                int low = -1, high = -1;
-                spinBounds(window, s.id, &low, &high);
+            case WindowStep::Range:
+                SendMessageA(control, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                             reinterpret_cast<LPARAM>(&high));
                 EXPECT_EQ(std::make_pair(low, high), std::make_pair(s.low, s.high));
                 break;
-            }
             case WindowStep::Text:
                 EXPECT_EQ(controlText(window, s.id), s.text);
                 break;

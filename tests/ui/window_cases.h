@@ -40,8 +40,5 @@ WindowStep holds(const uint16_t& state, int expected);  // a value of window sta
 // Runs the steps; a failed check names the step's position.
 void runSteps(HWND window, const std::vector<WindowStep>& steps);
 
-// The readers behind the checks.
-std::string listEntries(HWND window, int listId);
-std::string selectedEntry(HWND window, int listId);
+// A control's text (a field's number as it shows).
 std::string controlText(HWND window, int id);
-void spinBounds(HWND window, int spinId, int* low, int* high);
