@@ -4,9 +4,6 @@
 #include <cstdlib>
 #include <iterator>
 #include <random>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "main_window_fixture.h"
 #include "printer_queues.h"
@@ -50,6 +47,7 @@ const RuleCase Cases[] = {
     {"free at 1349", Standard, {}, {page(2), choose(IDC_PAGE_LENGTH, 7), enabled(IDC_FREE_LENGTH, true), type(IDC_FREE_LENGTH, "1349"), range(IDC_TOP_MARGIN_SPIN, 0, 629), range(IDC_BOTTOM_MARGIN_SPIN, 0, 629)}},
     {"tractor and friction", Standard, {}, {page(8), type(IDC_TRACTOR, "950"), text(IDC_TRACTOR, "900"), type(IDC_TRACTOR, ""), text(IDC_TRACTOR, "0"), type(IDC_TRACTOR, "900"), text(IDC_TRACTOR, "900"), type(IDC_FRICTION, "999"), text(IDC_FRICTION, "900")}},
     {"margins typed at 12 CPI", Standard, {}, {choose(IDC_PITCH, 1), page(2), type(IDC_RIGHT_MARGIN, "80"), type(IDC_LEFT_MARGIN, "80"), text(IDC_LEFT_MARGIN, "80"), type(IDC_LEFT_MARGIN, "81"), text(IDC_LEFT_MARGIN, "78"), type(IDC_LEFT_MARGIN, "10"), type(IDC_RIGHT_MARGIN, "5"), text(IDC_RIGHT_MARGIN, "12")}},
+    {"12 CPI with a short right margin", Standard, {}, {page(2), type(IDC_RIGHT_MARGIN, "60"), page(0), choose(IDC_PITCH, 1), text(IDC_RIGHT_MARGIN, "72"), range(IDC_LEFT_MARGIN_SPIN, 0, 70)}},
     {"start-up runs the font, then the pitch rule", Standard, {{4, 0x88}, {18, 5}, {19, 0x20}, {20, 0x78}, {21, 0x20}}, {entries(IDC_LINE_SPACING, FixedSpacings), selected(IDC_LINE_SPACING, "6"), enabled(IDC_POINT_SIZE, false), text(IDC_LEFT_MARGIN, "5"), holds(leftMarginPosition, 480), range(IDC_LEFT_MARGIN_SPIN, 0, 117)}},
     // Where the written rules fall short:
     {"17 CPI: right arrows reach 136 after a left update", Standard, {}, {choose(IDC_PITCH, 3), page(2), type(IDC_LEFT_MARGIN, "10"), range(IDC_RIGHT_MARGIN_SPIN, 12, 136)}},
