@@ -41,6 +41,11 @@ int listCount(HWND window, int listId) {
     return count == CB_ERR || count < 0 ? 0 : static_cast<int>(count);
 }
 
+void enableControl(HWND window, int id, bool enabled) {
+    HWND control = GetDlgItem(window, id);
+    if (control) EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
 void setupNumericEntry(HWND window, int editId, int spinId, int maxChars, int low, int high) {
     // EM_LIMITTEXT restricts what the user types or pastes; text set from
     // code (WM_SETTEXT, the up-down writing its position) is not cut to it.

@@ -27,6 +27,12 @@ int listSelection(HWND window, int listId);
 // The number of entries (0 for a missing control).
 int listCount(HWND window, int listId);
 
+// ---- Any control ----------------------------------------------------------
+
+// Enables or disables a control; a disabled control takes no input and
+// keeps its value.
+void enableControl(HWND window, int id, bool enabled);
+
 // ---- Numeric entries: an edit field with an up-down bound to it -----------
 
 // Prepares a numeric entry: the field takes at most `maxChars` characters,

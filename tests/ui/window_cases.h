@@ -1,0 +1,44 @@
+// A compact form for window cases: one case is a list of steps, user
+// actions and checks of what the controls show, run in order against the
+// real main window. Actions go through the same messages a user's input
+// raises, so the window's own rules run as they would for the user.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct WindowStep {
+    enum Kind { Choose, Type, Page, Entries, Selected, Enabled, Range, Text, Holds } kind;
+    int id = 0;
+    std::string text;
+    int low = 0;
+    int high = 0;
+    const uint16_t* state = nullptr;
+};
+
+// ---- Actions --------------------------------------------------------------
+// Picks entry `index` of a list, with the CBN_SELCHANGE the pick sends.
+WindowStep choose(int listId, int index);
+// Gives a field the focus, types `text` over what it holds, one character at
+// a time (an empty text deletes it), and leaves the field for the tree unless
+// told to stay (the next action then takes the focus, as a click would).
+WindowStep type(int editId, const char* text, bool leave = true);
+// Selects the tree item of page `page`.
+WindowStep page(int page);
+
+// ---- Checks ---------------------------------------------------------------
+WindowStep entries(int listId, const char* texts);  // every entry, joined by '|'
+WindowStep selected(int listId, const char* text);  // "" when none is selected
+WindowStep enabled(int id, bool on);
+WindowStep range(int spinId, int low, int high);
+WindowStep text(int id, const char* text);
+WindowStep holds(const uint16_t& state, int expected);  // a value of window state
+
+// Runs the steps; a failed check names the step's position.
+void runSteps(HWND window, const std::vector<WindowStep>& steps);
+
+// A control's text (a field's number as it shows).
+std::string controlText(HWND window, int id);
