@@ -12,6 +12,7 @@
 #include "settings/settings_state.h"
 #include "settings/transfer_stream.h"
 #include "settings/value_tables.h"
+#include "stored_settings.h"
 #include "ui/load_pages.h"
 #include "ui/settings_tree.h"
 #include "window_cases.h"
@@ -83,7 +84,7 @@ protected:
         }
         if (window) DestroyWindow(window);
         takeQuitMessage();
-        writeModelIni(model);
+        writeIni(model ? "[Main]\r\nModel=1\r\n" : "[Main]\r\nModel=0\r\n");
         storeProgramSettings(model ? 0 : row, model, block);
         ASSERT_NE(openMainWindow(), nullptr);
     }
@@ -102,7 +103,7 @@ void expectEntriesInRange(HWND window) {
     const int left = atoi(controlText(window, IDC_LEFT_MARGIN).c_str());
     const int right = atoi(controlText(window, IDC_RIGHT_MARGIN).c_str());
     EXPECT_TRUE(focus == IDC_LEFT_MARGIN || focus == IDC_RIGHT_MARGIN ||
-                marginsFit(comboSelection(window, IDC_PITCH), left, right))
+                marginsFit(static_cast<int>(SendDlgItemMessageA(window, IDC_PITCH, CB_GETCURSEL, 0, 0)), left, right))
         << left << " .. " << right;
     for (int id : {IDC_TRACTOR, IDC_FRICTION}) {
         const std::string tof = controlText(window, id);
@@ -174,11 +175,11 @@ TEST_F(RulesTest, RandomUserActionsKeepEveryEntryInRange) {
                 expectSentBlockValid(window);
             } else if (what == 0 || !IsWindowEnabled(control)) {
             } else if (t.maxChars == 0) {
-                runSteps(window, {choose(t.id, pick(SendMessageA(control, CB_GETCOUNT, 0, 0)))});
+                runSteps(window, {::choose(t.id, pick(SendMessageA(control, CB_GETCOUNT, 0, 0)))});
             } else if (what < 14) {
                 std::string digits(pick(t.maxChars + 1), '0');
                 for (char& c : digits) c = static_cast<char>('0' + pick(10));
-                runSteps(window, {type(t.id, digits.c_str(), pick(2) == 0)});
+                runSteps(window, {::type(t.id, digits.c_str(), pick(2) == 0)});
             } else {  // the arrow keys step the field's up-down
                 SetFocus(control);
                 SendMessageA(control, WM_KEYDOWN, what < 16 ? VK_UP : VK_DOWN, 0);
