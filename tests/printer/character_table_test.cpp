@@ -3,14 +3,14 @@
 // document of a successful print, every failure reported to the dialog
 // (which stays open), and the sample pages the build writes.
 #include <windows.h>
-#include <winspool.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <random>
 #include <regex>
-#include <vector>
 
 #include "printer/character_table_dialog.h"
 #include "printer/character_table_print.h"
@@ -26,24 +26,35 @@ const std::string Queue = "Tables";
 
 std::string testDirectory() {
     char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string module(path, length);
+    const std::string module(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
     return module.substr(0, module.rfind('\\') + 1);
 }
 
-std::vector<std::string> comboEntries(HWND dialog, int id) {
+std::string windowsPath(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return "Z:" + path;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The entries of a drop-down list and its selected position.
+struct ListState {
     std::vector<std::string> entries;
+    int selected;
+};
+
+ListState listState(HWND dialog, int id) {
+    ListState state{{}, static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0))};
     const LRESULT count = SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         char text[256] = {};
         SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        entries.push_back(text);
+        state.entries.push_back(text);
     }
-    return entries;
-}
-
-int comboSelection(HWND dialog, int id) {
-    return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+    return state;
 }
 
 // Picks entry `index` as a user does: the selection moves and the list tells
@@ -54,86 +65,23 @@ void choose(HWND dialog, int id, int index) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// The documents this process starts and the writes on each, recorded on the
-// way to the real spooler: the program's calls pass through this
-// executable's import table, where the recorders are put.
-struct SpooledDocument {
-    std::string name;
-    bool outputFile, datatype;
-    std::vector<DWORD> writes;
-};
-std::vector<SpooledDocument> spooled;
-decltype(&StartDocPrinterA) realStartDoc = nullptr;
-decltype(&WritePrinter) realWrite = nullptr;
-
-DWORD WINAPI recordStartDoc(HANDLE printer, DWORD level, LPBYTE info) {
-    const auto* document = reinterpret_cast<const DOC_INFO_1A*>(info);
-    spooled.push_back({document->pDocName ? document->pDocName : "(null)",
-                       document->pOutputFile != nullptr,
-                       document->pDatatype != nullptr,
-                       {}});
-    return realStartDoc(printer, level, info);
-}
-
-BOOL WINAPI recordWrite(HANDLE printer, LPVOID data, DWORD length, LPDWORD written) {
-    if (!spooled.empty()) spooled.back().writes.push_back(length);
-    return realWrite(printer, data, length, written);
-}
-
-// Swaps the import-table slot of `function` for `replacement`; returns what
-// the slot held, nullptr when the function is not imported.
-void* swapImport(const char* function, void* replacement) {
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const auto& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    auto* module = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
-    for (; module->Name; ++module) {
-        auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            const auto* byName =
-                reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (strcmp(reinterpret_cast<const char*>(byName->Name), function) != 0) continue;
-            DWORD protection = 0;
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &protection);
-            void* previous = reinterpret_cast<void*>(slots->u1.Function);
-            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
-            return previous;
-        }
-    }
-    return nullptr;
-}
-
 class CharacterTableTest : public PrinterTest {
 protected:
     void SetUp() override {
         PrinterTest::SetUp();
-        ASSERT_TRUE(removeSpoolLinks());
         ModelVariant = 0;
         removePortFile(Queue);
     }
     void TearDown() override {
-        for (const std::string& path : created_) DeleteFileA(path.c_str());
+        DeleteFileA(path.c_str());
         ModelVariant = 0;
         PrinterTest::TearDown();
     }
 
-    std::string writeTable(const char* name, const std::string& content) {
-        const std::string path = testDirectory() + name;
-        std::ofstream(path, std::ios::binary) << content;
-        created_.push_back(path);
-        return path;
-    }
+    // The file the dialog's second EPSON entry sends, beside this executable.
+    void writeItalic(const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
 
-    std::vector<std::string> created_;
+    const std::string path = testDirectory() + "EPSON_ITALIC.PRN";
 };
 
 TEST_F(CharacterTableTest, ListsFollowTheModelAndTheEmulation) {
@@ -145,43 +93,33 @@ TEST_F(CharacterTableTest, ListsFollowTheModelAndTheEmulation) {
     for (const Case& c : {Case{0, 20, 19, "ISO 8859-2"}, Case{1, 30, 29, "SIC (OKI) 1Pass"}}) {
         SCOPED_TRACE(c.variant);
         ModelVariant = c.variant;
-        std::vector<std::string> emulations, epson, ibm;
-        int emulationSelected = -2, epsonSelected = -2, ibmSelected = -2, backSelected = -2;
-        size_t backLength = 0;
+        ListState emulations, epson, ibm, epsonAgain;
         DialogWatcher watcher;
         watcher.expect([&](HWND dialog) {
-            emulations = comboEntries(dialog, IDC_TABLE_EMULATION);
-            emulationSelected = comboSelection(dialog, IDC_TABLE_EMULATION);
-            epson = comboEntries(dialog, IDC_TABLE_LIST);
-            epsonSelected = comboSelection(dialog, IDC_TABLE_LIST);
+            emulations = listState(dialog, IDC_TABLE_EMULATION);
+            epson = listState(dialog, IDC_TABLE_LIST);
             SendDlgItemMessageA(dialog, IDC_TABLE_LIST, CB_SETCURSEL, 5, 0);
             choose(dialog, IDC_TABLE_EMULATION, 1);
-            ibm = comboEntries(dialog, IDC_TABLE_LIST);
-            ibmSelected = comboSelection(dialog, IDC_TABLE_LIST);
+            ibm = listState(dialog, IDC_TABLE_LIST);
             SendDlgItemMessageA(dialog, IDC_TABLE_LIST, CB_SETCURSEL, 3, 0);
             choose(dialog, IDC_TABLE_EMULATION, 0);
-            backLength = comboEntries(dialog, IDC_TABLE_LIST).size();
-            backSelected = comboSelection(dialog, IDC_TABLE_LIST);
+            epsonAgain = listState(dialog, IDC_TABLE_LIST);
             pressButton(dialog, IDCANCEL);
         });
         EXPECT_EQ(printCharacterTableDialog(owner), -1);
-        ASSERT_EQ(watcher.seen().size(), 1u);
-        EXPECT_EQ(watcher.seen()[0].caption, "Print Character Table");
-        EXPECT_EQ(emulations, (std::vector<std::string>{"EPSON", "IBM"}));
-        EXPECT_EQ(emulationSelected, 0);
-        ASSERT_EQ(epson.size(), c.epsonLength);
-        EXPECT_EQ(epson[1], "Italic");
-        EXPECT_EQ(epson.back(), c.last);
-        ASSERT_EQ(ibm.size(), c.ibmLength);
-        EXPECT_EQ(ibm[1], "USA");
-        EXPECT_EQ(ibm[9], "PC855(Cyrillic)");
-        EXPECT_EQ(ibm.back(), c.last);
-        EXPECT_EQ(std::count(ibm.begin(), ibm.end(), "Italic"), 0);
+        EXPECT_EQ(emulations.entries, (std::vector<std::string>{"EPSON", "IBM"}));
+        EXPECT_EQ(emulations.selected, 0);
+        ASSERT_EQ(epson.entries.size(), c.epsonLength);
+        ASSERT_EQ(ibm.entries.size(), c.ibmLength);
+        EXPECT_EQ(epson.entries[1], "Italic");
+        EXPECT_EQ(ibm.entries[1], "USA");
+        EXPECT_EQ(ibm.entries[9], "PC855(Cyrillic)");
+        EXPECT_EQ(epson.entries.back(), c.last);
+        EXPECT_EQ(ibm.entries.back(), c.last);
+        EXPECT_EQ(std::count(ibm.entries.begin(), ibm.entries.end(), "Italic"), 0);
         // Every change of emulation starts again at the first table.
-        EXPECT_EQ(epsonSelected, 0);
-        EXPECT_EQ(ibmSelected, 0);
-        EXPECT_EQ(backSelected, 0);
-        EXPECT_EQ(backLength, c.epsonLength);
+        EXPECT_EQ(epsonAgain.entries, epson.entries);
+        EXPECT_EQ(epson.selected + ibm.selected + epsonAgain.selected, 0);
     }
 }
 
@@ -214,8 +152,6 @@ TEST_F(CharacterTableTest, NamesTheFileOfEachPositionAndRefusesOthers) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.emulation) + "/" + std::to_string(c.position));
         ModelVariant = c.variant;
-        const char* file = characterTableFileName(c.emulation, c.position, c.variant);
-        EXPECT_EQ(file ? std::string(file) : "(none)", c.file ? c.file : "(none)");
         std::string path;
         EXPECT_EQ(characterTablePath(c.emulation, c.position, &path), c.file != nullptr);
         if (c.file) {
@@ -230,44 +166,136 @@ TEST_F(CharacterTableTest, NamesTheFileOfEachPositionAndRefusesOthers) {
     }
 }
 
-// The chosen file goes out whole, as one document named by its full path,
-// in one write, several megabytes included.
+// The chosen file goes out whole, several megabytes included. The port
+// appends what each job brings, so a second document would show. (The
+// document's name and its one write are checked in the spooler's trace by
+// the test printer_tests_table_document.)
 TEST_F(CharacterTableTest, SendsTheChosenFileAsOneDocument) {
-    struct Case {
-        int emulation, table;
-        const char* file;
-        size_t size;
-    };
-    ASSERT_TRUE(addQueue(Queue));
-    realStartDoc = reinterpret_cast<decltype(realStartDoc)>(
-        swapImport("StartDocPrinterA", reinterpret_cast<void*>(recordStartDoc)));
-    realWrite = reinterpret_cast<decltype(realWrite)>(
-        swapImport("WritePrinter", reinterpret_cast<void*>(recordWrite)));
-    ASSERT_TRUE(realStartDoc && realWrite);
+    const std::string port = std::string(QUILLSET_BUILD_DIR) + "/ports/appended.prn";
+    ASSERT_TRUE(addQueue(Queue, ModelDriver, "|cat >> '" + port + "'"));
     std::mt19937 random(4170);
-    for (const Case& c : {Case{0, 1, "EPSON_ITALIC.PRN", 3000}, Case{1, 1, "IBM_USA.PRN", 6 << 20}}) {
-        SCOPED_TRACE(c.file);
-        std::string content(c.size, '\0');
+    for (const auto& [emulation, name, size] :
+         {std::make_tuple(0, "EPSON_ITALIC.PRN", 3000), std::make_tuple(1, "IBM_USA.PRN", 6 << 20)}) {
+        SCOPED_TRACE(name);
+        std::string content(static_cast<size_t>(size), '\0');
         for (char& byte : content) byte = static_cast<char>(random());
-        const std::string path = writeTable(c.file, content);
-        removePortFile(Queue);
-        spooled.clear();
+        std::ofstream(testDirectory() + name, std::ios::binary) << content;
+        DeleteFileA(windowsPath(port).c_str());
         DialogWatcher watcher;
-        watcher.expect([&](HWND dialog) {
-            choose(dialog, IDC_TABLE_EMULATION, c.emulation);
-            choose(dialog, IDC_TABLE_LIST, c.table);
+        watcher.expect([emulation = emulation](HWND dialog) {
+            choose(dialog, IDC_TABLE_EMULATION, emulation);
+            choose(dialog, IDC_TABLE_LIST, 1);
             pressButton(dialog, IDOK);
         });
         EXPECT_EQ(printCharacterTableDialog(owner), 1);
         EXPECT_EQ(watcher.seen().size(), 1u) << "no message box";
-        ASSERT_EQ(spooled.size(), 1u);
-        EXPECT_EQ(spooled[0].name, path);
-        EXPECT_FALSE(spooled[0].outputFile);
-        EXPECT_FALSE(spooled[0].datatype);
-        EXPECT_EQ(spooled[0].writes, std::vector<DWORD>{static_cast<DWORD>(c.size)});
-        EXPECT_TRUE(readFile(portFilePath(Queue)) == content);
+        EXPECT_TRUE(readFile(windowsPath(port)) == content);
+        DeleteFileA((testDirectory() + name).c_str());
     }
-    swapImport("StartDocPrinterA", reinterpret_cast<void*>(realStartDoc));
-    swapImport("WritePrinter", reinterpret_cast<void*>(realWrite));
+}
+
+// Each failure is reported in one box owned by the dialog, which stays open
+// with its choice; nothing reaches the port and the file is closed again.
+// The printer is found and opened before the file is looked at.
+TEST_F(CharacterTableTest, ReportsEachFailureAndKeepsTheDialogOpen) {
+    HANDLE holder = INVALID_HANDLE_VALUE;
+    std::string spoolFile;
+    struct Failure {
+        const char* name;
+        const char* port;     // nullptr: no queue
+        const char* content;  // nullptr: no file
+        std::function<void()> arrange;
+        std::string message;  // a pattern
+    };
+    const std::string quotedPath = std::regex_replace(path, std::regex(R"([\\.])"), R"(\$&)");
+    const Failure failures[] = {
+        {"no printer, no file", nullptr, nullptr, {}, "Printer Driver <Velmora DX-4170> is not installed\\."},
+        {"missing file", "", nullptr, {}, "File <" + quotedPath + "> could not be find\\."},
+        {"empty file", "", "", {}, "Error occurs in reading file"},
+        {"file held open without sharing", "", "page",
+         [&] { holder = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); },
+         "File <" + quotedPath + "> could not be find\\."},
+        // 4 GB and 16 bytes: the low 32 bits of the size alone would send 16.
+        {"file of 4 GB and more", "", "",
+         [&] {
+             HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+             LARGE_INTEGER size;
+             size.QuadPart = (1LL << 32) + 16;
+             SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+             SetEndOfFile(file);
+             CloseHandle(file);
+         },
+         "Error occurs in reading file"},
+        // A directory where the spooler wants to create the job's spool file.
+        {"StartDocPrinter", "", "page",
+         [&] {
+             spoolFile = nextSpoolFilePath(Queue);
+             CreateDirectoryA(spoolFile.c_str(), nullptr);
+         },
+         "Error in StartDocPrinter Error code = [1-9][0-9]*"},
+        {"EndDocPrinter", "NOWHERE:", "page", {}, "Error in EndDocPrinter Error code = [1-9][0-9]*"},
+    };
+    for (const Failure& failure : failures) {
+        SCOPED_TRACE(failure.name);
+        removeAllPrinters();
+        DeleteFileA(path.c_str());
+        if (failure.port) {
+            ASSERT_TRUE(addQueue(Queue, ModelDriver, failure.port));
+        }
+        if (failure.content) writeItalic(failure.content);
+        if (failure.arrange) failure.arrange();
+        char ownerCaption[64] = "";
+        int tableShown = -2;
+        DialogWatcher watcher;
+        watcher.expect([](HWND dialog) {
+            choose(dialog, IDC_TABLE_LIST, 1);
+            pressButton(dialog, IDOK);
+        });
+        watcher.expect([&](HWND box) {
+            GetWindowTextA(ownerOf(box), ownerCaption, sizeof ownerCaption);
+            tableShown = listState(ownerOf(box), IDC_TABLE_LIST).selected;
+            pressButton(box, IDOK);
+            pressButton(ownerOf(box), IDCANCEL);  // reaches the dialog once the box has gone
+        });
+        EXPECT_EQ(printCharacterTableDialog(owner), -1);
+        if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
+        holder = INVALID_HANDLE_VALUE;
+        if (!spoolFile.empty()) RemoveDirectoryA(spoolFile.c_str());
+        spoolFile.clear();
+        ASSERT_EQ(watcher.seen().size(), 2u);
+        const DialogSnapshot& box = watcher.seen()[1];
+        expectErrorBox(box, box.text);
+        EXPECT_TRUE(std::regex_match(box.text, std::regex(failure.message))) << box.text;
+        EXPECT_STREQ(ownerCaption, "Print Character Table");
+        EXPECT_EQ(tableShown, 1);
+        EXPECT_FALSE(portFileExists(Queue));
+        // Closed again: the file can be opened without sharing.
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        EXPECT_EQ(file == INVALID_HANDLE_VALUE, failure.content == nullptr);
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    }
+}
+
+// The pages the build writes for the release: one per entry of both lists of
+// the variant (which hold the standard model's too), each a raw page that
+// starts with the emulation's reset and prints the grid with hex values.
+TEST(CharacterTablePages, TheBuildWritesOnePagePerTable) {
+    const std::string directory = windowsPath(std::string(QUILLSET_BUILD_DIR) + "/character_tables/");
+    int pages = 0;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((directory + "*.PRN").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) ++pages;
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    EXPECT_EQ(pages, 59);
+    const char* const resets[] = {"\x1B@", "\x1B[K"};  // ESC/P; Proprinter "set initial conditions"
+    for (int emulation : {EpsonEmulation, IbmEmulation}) {
+        for (int position = 0; position < characterTableCount(emulation, 1); ++position) {
+            const char* name = characterTableFileName(emulation, position, 1);
+            SCOPED_TRACE(name);
+            const std::string page = readFile(directory + name);
+            EXPECT_EQ(page.compare(0, strlen(resets[emulation]), resets[emulation]), 0);
+            EXPECT_NE(page.find("41 A  42 B"), std::string::npos);
+        }
+    }
 }
 }  // namespace
