@@ -56,8 +56,11 @@ TablePrintResult sendCharacterTableFile(const std::string& queueName, const std:
     const PrintJobResult opened = openPrinterQueue(queueName, &printer.handle);
     if (!opened.ok()) return failure(printJobMessageId(opened), opened.error);
 
-    // A path beyond the platform's limit names no file it could open.
-    if (path.size() >= MAX_PATH) return failure(IDS_FILE_NOT_FOUND, 0, path);
+    // A path beyond the platform's limit names no file it could open; a bare
+    // name (the executable's directory could not be read) would be looked up
+    // in whatever directory is current, and no other directory is searched.
+    if (path.size() >= MAX_PATH || path.find('\\') == std::string::npos)
+        return failure(IDS_FILE_NOT_FOUND, 0, path);
     FileHandle file{
         CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (file.handle == INVALID_HANDLE_VALUE) return failure(IDS_FILE_NOT_FOUND, 0, path);

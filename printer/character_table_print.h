@@ -22,9 +22,10 @@ struct TablePrintResult {
 // name. False for a position outside that list.
 bool characterTablePath(int emulation, int position, std::string* path);
 
-// Opens the queue, then the file (read, no sharing), reads it whole with one
-// read into a buffer of its exact size and writes it as one document named
-// `path`. Everything opened is closed again on every path.
+// Opens the queue, then the file at the full path `path` (read, no sharing),
+// reads it whole with one read into a buffer of its exact size and writes it
+// as one document named `path`. Everything opened is closed again on every
+// path.
 TablePrintResult sendCharacterTableFile(const std::string& queueName, const std::string& path);
 
 // Shows a failure of sendCharacterTableFile in a message box owned by `owner`.
