@@ -1,12 +1,18 @@
-// Times a dialog program under Wine from outside: start to idle main window,
-// and one press of its send button until the job reached the port file.
-//   bench_driver.exe <runs> <caption> <port file> <command line...>
+// Times a dialog program under Wine from outside.
+//   bench_driver.exe <runs> <caption> <port file|-> <command line...>
+//       start to idle main window, and one press of its send button until
+//       the job reached the port file ("-": start-up only)
+//   bench_driver.exe table <runs> <port file> <bytes> <command line...>
+//       corvex: from pressing "&Print" in the "Print Character Table"
+//       dialog until <bytes> reached the port file, and the peak working set
 // Prints one line per run and the medians, in milliseconds.
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -14,6 +20,7 @@
 
 namespace {
 constexpr int SendButton = 1008;
+constexpr int CharacterTableButton = 1065;
 constexpr DWORD Patience = 30000;
 
 double nowMs() {
@@ -46,55 +53,119 @@ void closeProgram(HWND main, const char* caption, DWORD processId) {
     if (question) postClick(question, IDYES);
     waitForWindowGone(main, Patience);
 }
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 5) {
-        fprintf(stderr, "usage: bench_driver <runs> <caption> <port file> <command line...>\n");
-        return 2;
-    }
-    const int runs = atoi(argv[1]);
-    const char* caption = argv[2];
-    const char* portFile = argv[3];
+std::string commandLineFrom(int argc, char** argv, int first) {
     std::string commandLine;
-    for (int i = 4; i < argc; ++i) commandLine += std::string(i > 4 ? " " : "") + argv[i];
+    for (int i = first; i < argc; ++i) commandLine += std::string(i > first ? " " : "") + argv[i];
+    return commandLine;
+}
 
+// Starts the program and waits until its main window is idle; the time
+// that took, or a negative value.
+double startAndWait(const std::string& commandLine, const char* caption, PROCESS_INFORMATION* process,
+                    HWND* main) {
+    const double started = nowMs();
+    if (!startProgram(commandLine, process)) {
+        fprintf(stderr, "bench_driver: cannot start %s\n", commandLine.c_str());
+        return -1;
+    }
+    *main = waitForWindow(process->dwProcessId, caption, Patience);
+    if (!*main) {
+        fprintf(stderr, "bench_driver: no window \"%s\"\n", caption);
+        return -1;
+    }
+    const double shown = nowMs();
+    WaitForInputIdle(process->hProcess, Patience);
+    const double idle = nowMs();
+    fprintf(stderr, "  shown after %.1f ms, idle %.1f ms later\n", shown - started, idle - shown);
+    return idle - started;
+}
+
+void endProgram(PROCESS_INFORMATION* process) {
+    WaitForSingleObject(process->hProcess, Patience);
+    CloseHandle(process->hThread);
+    CloseHandle(process->hProcess);
+}
+
+int timeStartAndSend(int runs, const char* caption, const char* portFile, const std::string& commandLine) {
+    const bool send = strcmp(portFile, "-") != 0;
     std::vector<double> startTimes, sendTimes;
     for (int run = 0; run < runs; ++run) {
         PROCESS_INFORMATION process;
-        const double started = nowMs();
-        if (!startProgram(commandLine, &process)) {
-            fprintf(stderr, "bench_driver: cannot start %s\n", commandLine.c_str());
-            return 1;
+        HWND main = nullptr;
+        const double start = startAndWait(commandLine, caption, &process, &main);
+        if (start < 0) return 1;
+        double sendTime = 0;
+        if (send) {
+            DeleteFileA(portFile);
+            const double pressed = nowMs();
+            sendClick(main, SendButton, Patience);
+            while (fileSize(portFile) < 98 && nowMs() - pressed < Patience) Sleep(1);
+            sendTime = nowMs() - pressed;
+            if (fileSize(portFile) < 98) {
+                fprintf(stderr, "bench_driver: nothing reached %s\n", portFile);
+                return 1;
+            }
+            closeProgram(main, caption, process.dwProcessId);
+        } else {
+            // A program with nothing to ask on closing.
+            PostMessageA(main, WM_CLOSE, 0, 0);
         }
-        HWND main = waitForWindow(process.dwProcessId, caption, Patience);
-        if (!main) {
-            fprintf(stderr, "bench_driver: no window \"%s\"\n", caption);
-            return 1;
-        }
-        const double shown = nowMs();
-        WaitForInputIdle(process.hProcess, Patience);
-        const double idle = nowMs();
-        fprintf(stderr, "  shown after %.1f ms, idle %.1f ms later\n", shown - started, idle - shown);
-
-        DeleteFileA(portFile);
-        const double pressed = nowMs();
-        sendClick(main, SendButton, Patience);
-        while (fileSize(portFile) < 98 && nowMs() - pressed < Patience) Sleep(1);
-        const double sent = nowMs();
-        if (fileSize(portFile) < 98) {
-            fprintf(stderr, "bench_driver: nothing reached %s\n", portFile);
-            return 1;
-        }
-        closeProgram(main, caption, process.dwProcessId);
-        WaitForSingleObject(process.hProcess, Patience);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-
-        startTimes.push_back(idle - started);
-        sendTimes.push_back(sent - pressed);
-        printf("run %d: start %.1f ms, send %.1f ms\n", run + 1, idle - started, sent - pressed);
+        endProgram(&process);
+        startTimes.push_back(start);
+        sendTimes.push_back(sendTime);
+        printf("run %d: start %.1f ms, send %.1f ms\n", run + 1, start, sendTime);
     }
     printf("median start %.1f ms, median send %.1f ms\n", median(startTimes), median(sendTimes));
     return 0;
+}
+
+int timeTable(int runs, const char* portFile, long bytes, const std::string& commandLine) {
+    std::vector<double> times;
+    SIZE_T peak = 0;
+    for (int run = 0; run < runs; ++run) {
+        PROCESS_INFORMATION process;
+        HWND main = nullptr;
+        if (startAndWait(commandLine, "Quillset", &process, &main) < 0) return 1;
+        postClick(main, CharacterTableButton);
+        HWND dialog = waitForWindow(process.dwProcessId, "Print Character Table", Patience);
+        if (!dialog) {
+            fprintf(stderr, "bench_driver: no \"Print Character Table\" dialog\n");
+            return 1;
+        }
+        WaitForInputIdle(process.hProcess, Patience);
+        DeleteFileA(portFile);
+        const double pressed = nowMs();
+        postClick(dialog, IDOK);
+        while (fileSize(portFile) < bytes && nowMs() - pressed < Patience) Sleep(1);
+        const double sent = nowMs();
+        if (fileSize(portFile) < bytes) {
+            fprintf(stderr, "bench_driver: the table did not reach %s\n", portFile);
+            return 1;
+        }
+        waitForWindowGone(dialog, Patience);
+        PROCESS_MEMORY_COUNTERS memory = {};
+        memory.cb = sizeof memory;
+        if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory) &&
+            memory.PeakWorkingSetSize > peak)
+            peak = memory.PeakWorkingSetSize;
+        closeProgram(main, "Quillset", process.dwProcessId);
+        endProgram(&process);
+        times.push_back(sent - pressed);
+        printf("run %d: table %.1f ms, peak working set %lu KB\n", run + 1, sent - pressed,
+               static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
+    }
+    printf("median table %.1f ms, peak working set %lu KB\n", median(times),
+           static_cast<unsigned long>(peak / 1024));
+    return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 6 && strcmp(argv[1], "table") == 0)
+        return timeTable(atoi(argv[2]), argv[3], atol(argv[4]), commandLineFrom(argc, argv, 5));
+    if (argc >= 5) return timeStartAndSend(atoi(argv[1]), argv[2], argv[3], commandLineFrom(argc, argv, 4));
+    fprintf(stderr,
+            "usage: bench_driver <runs> <caption> <port file|-> <command line...>\n"
+            "       bench_driver table <runs> <port file> <bytes> <command line...>\n");
+    return 2;
 }

@@ -2,10 +2,15 @@
 // ids, the way a user would on the first run of the demo.
 //   demo_driver.exe send <port file>   first run: take "USA", press Send Settings,
 //                                      wait until the job reached the port file
+//   demo_driver.exe table <port file> <size>
+//                                      open "Character table...", print the
+//                                      first table, wait until <size> bytes
+//                                      reached the port file
 //   demo_driver.exe exit               close the window and answer Yes
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -58,6 +63,33 @@ int send(const char* portFile) {
     return 0;
 }
 
+int printTable(const char* portFile, long size) {
+    HWND main = waitForWindow(0, "Quillset", Patience);
+    if (!main) return 1;
+    DeleteFileA(portFile);
+    printf("pressing \"%s\"\n", controlText(main, IDC_CHARACTER_TABLE).c_str());
+    postClick(main, IDC_CHARACTER_TABLE);
+    HWND dialog = waitForWindow(0, "Print Character Table", Patience);
+    if (!dialog) {
+        fprintf(stderr, "demo_driver: no \"Print Character Table\" dialog\n");
+        return 1;
+    }
+    printf("\"Print Character Table\": \"%s\", \"%s\", pressing \"%s\"\n",
+           controlText(dialog, IDC_TABLE_EMULATION).c_str(), controlText(dialog, IDC_TABLE_LIST).c_str(),
+           controlText(dialog, IDOK).c_str());
+    postClick(dialog, IDOK);
+    const DWORD pressed = GetTickCount();
+    while (fileSize(portFile) < size) {
+        if (GetTickCount() - pressed > Patience) {
+            fprintf(stderr, "demo_driver: the table did not reach %s\n", portFile);
+            return 1;
+        }
+        Sleep(50);
+    }
+    // A printed table ends the dialog.
+    return waitForWindowGone(dialog, Patience) ? 0 : 1;
+}
+
 int exitProgram() {
     HWND main = waitForWindow(0, "Quillset", Patience);
     if (!main) return 1;
@@ -74,7 +106,8 @@ int exitProgram() {
 
 int main(int argc, char** argv) {
     if (argc == 3 && strcmp(argv[1], "send") == 0) return send(argv[2]);
+    if (argc == 4 && strcmp(argv[1], "table") == 0) return printTable(argv[2], atol(argv[3]));
     if (argc == 2 && strcmp(argv[1], "exit") == 0) return exitProgram();
-    fprintf(stderr, "usage: demo_driver send <port file> | demo_driver exit\n");
+    fprintf(stderr, "usage: demo_driver send <port file> | table <port file> <size> | exit\n");
     return 2;
 }

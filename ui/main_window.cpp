@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "printer/character_table_dialog.h"
 #include "printer/find_printer.h"
 #include "resource.h"
 #include "settings/country_defaults.h"
@@ -97,7 +98,8 @@ BOOL onCommand(HWND window, WORD id, WORD notification) {
             restoreDefault(window);
             return FALSE;
         case IDC_CHARACTER_TABLE:
-            // The "Print Character Table" dialog is not part of the program yet.
+            // Printing a table changes no setting: the result is not needed.
+            printCharacterTableDialog(window);
             return FALSE;
         case IDC_ABOUT:
             showAboutBox(window);
