@@ -210,8 +210,7 @@ TEST_F(Quillset, DecodesWhatCorvexSentAsShowShowsIt) {
     EXPECT_EQ(malformed.err, "quillset: " + Capture + ": offset 30: nibble: 0x1A is above 0x0F\r\n");
 }
 
-// A table by the dialog's list texts, any case, the lists as long as the
-// model variant makes them; its page reaches the port unchanged.
+// By the dialog's texts, any case, lists sized by the variant; the page unchanged.
 TEST_F(Quillset, PrintsACharacterTableByItsListTexts) {
     ASSERT_TRUE(addQueue("Office"));
     const std::string page = Dir + "IBM_PC866.PRN";
