@@ -51,4 +51,7 @@ uint8_t installedModelVariant();
 int importProfile(const std::string& path);
 int listQueues();
 int sendSettingsTo(const std::vector<std::string>& queues, bool all, const std::string& profile);
+// One character table, named by the dialog's list texts, to `queue` or the
+// model's only queue.
+int printCharacterTableTo(const std::string& emulation, const std::string& table, const std::string& queue);
 #endif

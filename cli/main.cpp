@@ -94,6 +94,16 @@ int main(int argc, char** argv) {
     auto* queueOption = send->add_option("--queue", sendQueues, "A queue to send to; give it again for more");
     send->add_flag("--all", sendAll, "Every queue of the model's driver")->excludes(queueOption);
     send->add_option("--profile", sendProfile, "Send this profile instead of the stored settings");
+
+    std::string tableEmulation, tableName, tableQueue;
+    auto* printTable = app.add_subcommand(
+        "print-table", "Print one character table as the Print Character Table dialog does");
+    printTable->add_option("EMULATION", tableEmulation, "EPSON or IBM")->required();
+    printTable
+        ->add_option("TABLE", tableName, "A table as the dialog lists it, e.g. ASCII or \"PC866(Russian)\"")
+        ->required();
+    printTable->add_option("--queue", tableQueue,
+                           "The queue to print on (needed when the driver has several)");
 #endif
 
     try {
@@ -138,6 +148,7 @@ int main(int argc, char** argv) {
     if (importCommand->parsed()) return importProfile(importFile);
     if (queues->parsed()) return listQueues();
     if (send->parsed()) return sendSettingsTo(sendQueues, sendAll, sendProfile);
+    if (printTable->parsed()) return printCharacterTableTo(tableEmulation, tableName, tableQueue);
 #endif
     return ExitUsage;
 }

@@ -1,15 +1,18 @@
 // The commands that reach the registry and the spooler, on the window's own
 // code: the stored settings as corvex.exe keeps them, its model's queues,
-// and the one-document print job.
+// the one-document print job and the character tables.
 #include <windows.h>
 
 #include <cstdio>
 
 #include "cli/commands.h"
 #include "common/window_helpers.h"
+#include "printer/character_table_print.h"
+#include "printer/character_tables.h"
 #include "printer/model_printers.h"
 #include "printer/print_job.h"
 #include "resource.h"
+#include "settings/catalogue.h"
 #include "settings/country_defaults.h"
 #include "settings/persistence.h"
 #include "settings/settings_profile.h"
@@ -31,17 +34,7 @@ SettingsBlock baseBlock(bool stored) {
     return stored ? currentBlock : defaultBlockFor(ModelVariant, CountryIndex = 0);
 }
 
-std::string formatted(UINT id, int value) {
-    char text[1024];
-    wsprintfA(text, loadString(id).c_str(), value);
-    return text;
-}
-
-std::string driverNotInstalled() {
-    char text[1024];
-    wsprintfA(text, loadString(IDS_DRIVER_NOT_INSTALLED).c_str(), modelDriverName().c_str());
-    return text;
-}
+std::string driverNotInstalled() { return formatString(IDS_DRIVER_NOT_INSTALLED, modelDriverName().c_str()); }
 
 bool store(const SettingsBlock& block) {
     currentBlock = block;
@@ -60,6 +53,53 @@ bool madeForThisModel(const std::string& path, const Profile& profile) {
     reportFailure(path + " was made for " + variantName(profile.modelVariant) + ", but corvex.ini names " +
                   variantName(ModelVariant) + "; nothing was stored or sent");
     return false;
+}
+
+// The queues a command prints to: each of `names` once (spooler names
+// ignore case), every queue of the model's driver with `all`, or the only
+// one when none is named. A name that is no queue of the driver, or several
+// queues and no choice, chooses nothing: the failure is reported (the
+// queues listed, `howToChoose` telling what to add) and its exit code
+// returned.
+int chooseQueues(const std::vector<std::string>& names, bool all, const char* howToChoose,
+                 std::vector<std::string>* targets) {
+    std::vector<PrinterRecord> queues;
+    if (!enumerateModelPrinters(&queues) || queues.empty()) {
+        reportFailure(driverNotInstalled());
+        return ExitFailed;
+    }
+    for (const std::string& name : names) {
+        bool known = false, repeated = false;
+        for (const PrinterRecord& queue : queues) known = known || sameName(queue.printerName, name);
+        for (const std::string& target : *targets) repeated = repeated || sameName(target, name);
+        if (!known) {
+            reportFailure("\"" + name + "\" is not a queue of the " + modelDriverName() +
+                          " driver; see quillset queues");
+            return ExitUsage;
+        }
+        if (!repeated) targets->push_back(name);
+    }
+    if (all || (names.empty() && queues.size() == 1))
+        for (const PrinterRecord& queue : queues) targets->push_back(queue.printerName);
+    if (targets->empty()) {
+        reportFailure("several queues use the " + modelDriverName() + " driver; " + howToChoose + ":");
+        for (const PrinterRecord& queue : queues)
+            std::fprintf(stderr, "  %s\t%s\n", queue.printerName.c_str(), queue.portName.c_str());
+        return ExitUsage;
+    }
+    return ExitDone;
+}
+
+// The position of `name` among `count` list entries from string `firstId`
+// (ASCII case ignored, as everywhere in quillset); -1 when it is none of
+// them, with `allowed` then listing them.
+int listPosition(const std::string& name, UINT firstId, int count, std::string* allowed) {
+    for (int i = 0; i < count; ++i) {
+        const std::string text = loadString(firstId + static_cast<UINT>(i));
+        if (sameText(name, text.c_str())) return i;
+        *allowed += (i ? ", " : "") + text;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -109,32 +149,8 @@ int sendSettingsTo(const std::vector<std::string>& names, bool all, const std::s
     const bool stored = loadInstalled();
 
     // The queues first, so that a wrong name or an ambiguity sends nothing.
-    std::vector<PrinterRecord> queues;
-    if (!enumerateModelPrinters(&queues) || queues.empty()) {
-        reportFailure(driverNotInstalled());
-        return ExitFailed;
-    }
     std::vector<std::string> targets;
-    for (const std::string& name : names) {
-        bool known = false, repeated = false;
-        for (const PrinterRecord& queue : queues) known = known || sameName(queue.printerName, name);
-        for (const std::string& target : targets) repeated = repeated || sameName(target, name);
-        if (!known) {
-            reportFailure("\"" + name + "\" is not a queue of the " + modelDriverName() +
-                          " driver; see quillset queues");
-            return ExitUsage;
-        }
-        if (!repeated) targets.push_back(name);
-    }
-    if (all || (names.empty() && queues.size() == 1))
-        for (const PrinterRecord& queue : queues) targets.push_back(queue.printerName);
-    if (targets.empty()) {
-        reportFailure("several queues use the " + modelDriverName() +
-                      " driver; name them with --queue or use --all:");
-        for (const PrinterRecord& queue : queues)
-            std::fprintf(stderr, "  %s\t%s\n", queue.printerName.c_str(), queue.portName.c_str());
-        return ExitUsage;
-    }
+    if (int code = chooseQueues(names, all, "name them with --queue or use --all", &targets)) return code;
 
     SettingsBlock block{};
     if (!profilePath.empty()) {
@@ -158,7 +174,7 @@ int sendSettingsTo(const std::vector<std::string>& names, bool all, const std::s
             ++failed;
             std::fflush(stdout);
             std::fprintf(stderr, "%s: %s\n", target.c_str(),
-                         formatted(printJobMessageId(result), static_cast<int>(result.error)).c_str());
+                         formatString(printJobMessageId(result), static_cast<int>(result.error)).c_str());
         }
     }
     std::fflush(stdout);
@@ -170,4 +186,37 @@ int sendSettingsTo(const std::vector<std::string>& names, bool all, const std::s
         return ExitFailed;
     }
     return store(block) ? ExitDone : ExitFailed;
+}
+
+int printCharacterTableTo(const std::string& emulationName, const std::string& tableName,
+                          const std::string& queueName) {
+    // The lists as the dialog fills them, sized by the model variant
+    // corvex.ini names.
+    loadInstalled();
+    std::string allowed;
+    const int emulation = listPosition(emulationName, IDS_EMULATION_FIRST, 2, &allowed);
+    if (emulation < 0) {
+        reportFailure("unknown emulation \"" + emulationName + "\"; the emulations are " + allowed);
+        return ExitUsage;
+    }
+    allowed.clear();
+    const int position = listPosition(tableName, characterTableFirstString(emulation),
+                                      characterTableCount(emulation, ModelVariant), &allowed);
+    std::string path;
+    if (position < 0 || !characterTablePath(emulation, position, &path)) {
+        reportFailure("unknown character table \"" + tableName + "\"; the tables of " +
+                      loadString(IDS_EMULATION_FIRST + static_cast<UINT>(emulation)) + " are " + allowed);
+        return ExitUsage;
+    }
+
+    std::vector<std::string> names, targets;
+    if (!queueName.empty()) names.push_back(queueName);
+    if (int code = chooseQueues(names, false, "name one with --queue", &targets)) return code;
+    const TablePrintResult result = sendCharacterTableFile(targets[0], path);
+    if (!result.ok()) {
+        reportFailure(tablePrintFailureText(result));
+        return ExitFailed;
+    }
+    std::printf("%s: sent %s\n", targets[0].c_str(), path.c_str());
+    return ExitDone;
 }

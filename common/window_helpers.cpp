@@ -44,15 +44,34 @@ bool centerWindowOnScreen(HWND window) {
     return SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != 0;
 }
 
-void reportError(HWND owner, UINT textId, ...) {
-    if (productCaption[0] == '\0') loadProductCaption();
+namespace {
+std::string formatArguments(UINT textId, va_list args) {
     const std::string format = loadString(textId);
     char text[MessageBufferSize];
+    wvsprintfA(text, format.c_str(), args);
+    return text;
+}
+}  // namespace
+
+std::string formatString(UINT textId, ...) {
     va_list args;
     va_start(args, textId);
-    wvsprintfA(text, format.c_str(), args);
+    std::string text = formatArguments(textId, args);
     va_end(args);
-    MessageBoxA(owner, text, productCaption, MB_OK | MB_ICONERROR);
+    return text;
+}
+
+void reportError(HWND owner, UINT textId, ...) {
+    va_list args;
+    va_start(args, textId);
+    const std::string text = formatArguments(textId, args);
+    va_end(args);
+    reportErrorText(owner, text);
+}
+
+void reportErrorText(HWND owner, const std::string& text) {
+    if (productCaption[0] == '\0') loadProductCaption();
+    MessageBoxA(owner, text.c_str(), productCaption, MB_OK | MB_ICONERROR);
 }
 
 bool askYesNo(HWND owner, UINT textId) {

@@ -24,9 +24,15 @@ void loadProductCaption();
 // (and nothing moved) when the screen metrics are unusable.
 bool centerWindowOnScreen(HWND window);
 
+// The string `textId` formatted wsprintf-style with the arguments; wsprintf
+// writes at most 1024 characters.
+std::string formatString(UINT textId, ...);
+
 // The error report: the string `textId` formatted wsprintf-style with the
 // arguments, owned by `owner`, caption productCaption, stop icon, OK only.
 void reportError(HWND owner, UINT textId, ...);
+// The same report of a text already filled in.
+void reportErrorText(HWND owner, const std::string& text);
 
 // A question with Yes and No and no icon; true on Yes.
 bool askYesNo(HWND owner, UINT textId);

@@ -84,20 +84,21 @@ TablePrintResult sendCharacterTableFile(const std::string& queueName, const std:
     return {};
 }
 
-void reportTablePrintFailure(HWND owner, const TablePrintResult& result) {
+std::string tablePrintFailureText(const TablePrintResult& result) {
     switch (result.messageId) {
         case 0:
-            return;
+            return std::string();
         case IDS_FILE_NOT_FOUND:
-            reportError(owner, result.messageId, result.path.c_str());
-            return;
+            return formatString(result.messageId, result.path.c_str());
         case IDS_FILE_READ_ERROR:
-            reportError(owner, result.messageId);
-            return;
+            return formatString(result.messageId);
         default:
-            reportError(owner, result.messageId, static_cast<int>(result.error));
-            return;
+            return formatString(result.messageId, static_cast<int>(result.error));
     }
+}
+
+void reportTablePrintFailure(HWND owner, const TablePrintResult& result) {
+    if (!result.ok()) reportErrorText(owner, tablePrintFailureText(result));
 }
 
 bool printCharacterTable(HWND owner, int emulation, int position) {

@@ -210,4 +210,36 @@ TEST_F(Quillset, DecodesWhatCorvexSentAsShowShowsIt) {
     EXPECT_EQ(malformed.err, "quillset: " + Capture + ": offset 30: nibble: 0x1A is above 0x0F\r\n");
 }
 
+// By the dialog's texts, any case, lists sized by the variant; the page unchanged.
+TEST_F(Quillset, PrintsACharacterTableByItsListTexts) {
+    ASSERT_TRUE(addQueue("Office"));
+    const std::string page = Dir + "IBM_PC866.PRN";
+    ASSERT_TRUE(CopyFileA((windowsPath(CHARACTER_TABLES) + "\\IBM_PC866.PRN").c_str(), page.c_str(), FALSE));
+    const std::string bytes = readText(page);
+    const struct {
+        int variant;
+        const char* arguments;
+        DWORD code;
+        std::string err;
+    } cases[] = {
+        {0, "ibm pc866(russian)", 0, ""},
+        {1, "IBM PC866(Russian) --queue office", 0, ""},
+        {0, "IBM \"SIC (OKI) 1Pass\"", 2, "IBM are ASCII, USA, Multilingual,"},
+        {0, "EPSON PC866(Russian)", 2, "Abicomp, PC855, PC866, USSR GOST,"},
+        {0, "Star ASCII", 2, "the emulations are EPSON, IBM\r\n"},
+        {1, "IBM \"sic (oki) 1pass\"", 1, ": File <" + Dir + "IBM_SIC_OKI_1PASS.PRN> could not be find.\r\n"},
+    };
+    for (const auto& c : cases) {
+        install(CountryDefaultTable[0], c.variant);
+        removePortFile("Office");
+        const Outcome run = quillset(std::string("print-table ") + c.arguments);
+        EXPECT_EQ(run.code, c.code) << c.arguments << run.err;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        if (c.code == 0) {
+            EXPECT_EQ(readPortFile("Office"), std::vector<uint8_t>(bytes.begin(), bytes.end()));
+        }
+    }
+    DeleteFileA(page.c_str());
+}
+
 }  // namespace
