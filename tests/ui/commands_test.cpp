@@ -11,6 +11,7 @@
 #include "stored_settings.h"
 #include "ui/country_dialog.h"
 #include "ui/settings_tree.h"
+#include "window_cases.h"
 
 namespace {
 using CommandsTest = MainWindowTest;
@@ -64,8 +65,7 @@ TEST_F(CommandsTest, EveryExitRouteAsksAndOnlyYesDestroysTheWindow) {
 TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores) {
     storeProgramSettings(6, 0, CountryDefaultTable[6]);  // Germany
     ASSERT_NE(openMainWindow(), nullptr);
-    selectPage(1);
-    SendDlgItemMessageA(window, IDC_INTERNATIONAL, CB_SETCURSEL, 9, 0);  // an edit a reload would undo
+    runSteps(window, {page(5), choose(IDC_INTERNATIONAL, 9)});  // an edit a reload would undo
     const ULONGLONG written = programKeyWriteTime();
     watcher.expect([](HWND dialog) {
         const std::vector<std::string> countries = {
@@ -92,7 +92,7 @@ TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores
     EXPECT_EQ(selection(window, IDC_EMULATION), 1);
     EXPECT_EQ(selection(window, IDC_INTERNATIONAL), 5);
     EXPECT_EQ(selection(window, IDC_PAGE_LENGTH), 1);
-    EXPECT_TRUE(isShown(window, IDC_EMULATION));
+    EXPECT_TRUE(isShown(window, IDC_INTERNATIONAL));
 }
 
 // The "Select Country" dialog on its own: neither a double-click nor Select
