@@ -3,7 +3,7 @@
 // dialog, and one row per way a send can end. The page choices come from a
 // stand-in for the main window.
 #include <cstring>
-#include <functional>
+#include <array>
 
 #include "printer_fixture.h"
 #include "resource.h"
@@ -105,69 +105,36 @@ using SendSettingsTest = PrinterTest;
 
 TEST_F(SendSettingsTest, SendsAndStoresOnlyWhenEveryStepSucceeds) {
     std::string spoolFile;  // where the StartDoc and WritePrinter rows plant their obstacle
+    enum Obstacle { None, Cancel, DeleteChosen, Directory, DevFull };
     struct Row {
         const char* name;
-        std::function<void(DialogWatcher&)> arrange;
+        std::vector<std::array<std::string, 3>> queues;  // name, driver, port
+        Obstacle obstacle;
         const char* message;  // a pattern; nullptr when no message is due
         int choicesRead;
     };
+    const std::string model = ModelDriver, other = "Other Driver";
+    // clang-format off
     const Row rows[] = {
         // The only queue of the model is taken without a dialog; the driver
         // name is compared without regard to case.
-        {"sent",
-         [](DialogWatcher&) {
-             ASSERT_TRUE(addQueue("Office", "Other Driver"));
-             ASSERT_TRUE(addQueue("Dot", "VELMORA DX-4170"));
-         },
-         nullptr, 1},
-        {"choice cancelled",
-         [](DialogWatcher& watcher) {
-             ASSERT_TRUE(addQueue("Alpha"));
-             ASSERT_TRUE(addQueue("Dot"));
-             watcher.answer(IDCANCEL);
-         },
-         nullptr, 0},
+        {"sent", {{"Office", other, ""}, {"Dot", "VELMORA DX-4170", ""}}, None, nullptr, 1},
+        {"choice cancelled", {{"Alpha", model, ""}, {"Dot", model, ""}}, Cancel, nullptr, 0},
         // Queues of other drivers only, one whose name merely starts like the model's.
-        {"no queue of the model",
-         [](DialogWatcher&) {
-             ASSERT_TRUE(addQueue("Office", "Other Driver"));
-             ASSERT_TRUE(addQueue("Plotter", "Velmora DX-4170 Plus"));
-         },
+        {"no queue of the model", {{"Office", other, ""}, {"Plotter", "Velmora DX-4170 Plus", ""}}, None,
          "Printer Driver <Velmora DX-4170> is not installed\\.", 0},
         // The confirmed queue is deleted before it can be opened; 1801 is
         // Wine's code for a printer name it does not know.
-        {"OpenPrinter",
-         [](DialogWatcher& watcher) {
-             ASSERT_TRUE(addQueue("Alpha"));
-             ASSERT_TRUE(addQueue("Dot"));
-             watcher.expect([](HWND dialog) {
-                 highlight(dialog, 1);
-                 deleteQueue("Dot");
-                 pressButton(dialog, IDOK);
-             });
-         },
-         "Error in OpenPrinter Error code = 1801", 0},
+        {"OpenPrinter", {{"Alpha", model, ""}, {"Dot", model, ""}}, DeleteChosen, "Error in OpenPrinter Error code = 1801", 0},
         // A directory where the spooler wants to create the job's spool file.
-        {"StartDocPrinter",
-         [&](DialogWatcher&) {
-             ASSERT_TRUE(addQueue("Dot"));
-             spoolFile = nextSpoolFilePath("Dot");
-             ASSERT_TRUE(CreateDirectoryA(spoolFile.c_str(), nullptr));
-         },
-         "Error in StartDocPrinter Error code = [1-9][0-9]*", 1},
+        {"StartDocPrinter", {{"Dot", model, ""}}, Directory, "Error in StartDocPrinter Error code = [1-9][0-9]*", 1},
         // The spool file is /dev/full; the port's directory is missing, so the
         // spooler gives up before it would read /dev/full.
-        {"WritePrinter",
-         [&](DialogWatcher&) {
-             ASSERT_TRUE(addQueue("Dot", ModelDriver, portFilePath("missing\\Dot")));
-             spoolFile = nextSpoolFilePath("Dot");
-             ASSERT_TRUE(linkToDevFull(spoolFile));
-         },
-         "Error in WritePrinter Error code = 112", 1},
+        {"WritePrinter", {{"Dot", model, portFilePath("missing\\Dot")}}, DevFull, "Error in WritePrinter Error code = 112", 1},
         // Wine hands the job to the port when the document ends.
-        {"EndDocPrinter", [](DialogWatcher&) { ASSERT_TRUE(addQueue("Dot", ModelDriver, "NOWHERE:")); },
-         "Error in EndDocPrinter Error code = [1-9][0-9]*", 1},
+        {"EndDocPrinter", {{"Dot", model, "NOWHERE:"}}, None, "Error in EndDocPrinter Error code = [1-9][0-9]*", 1},
     };
+    // clang-format on
     // Every byte unlike the hand block's where packing writes; the reserved
     // bytes are the hand block's and must survive.
     SettingsBlock earlier;
@@ -185,13 +152,23 @@ TEST_F(SendSettingsTest, SendsAndStoresOnlyWhenEveryStepSucceeds) {
         bool sent = false;
         {
             DialogWatcher watcher;
-            row.arrange(watcher);
+            for (const auto& queue : row.queues) ASSERT_TRUE(addQueue(queue[0], queue[1], queue[2]));
+            if (row.obstacle >= Directory) spoolFile = nextSpoolFilePath("Dot");
+            ASSERT_TRUE(row.obstacle != Directory || CreateDirectoryA(spoolFile.c_str(), nullptr));
+            ASSERT_TRUE(row.obstacle != DevFull || linkToDevFull(spoolFile));
+            if (row.obstacle == Cancel) watcher.answer(IDCANCEL);
+            if (row.obstacle == DeleteChosen)
+                watcher.expect([](HWND dialog) {
+                    highlight(dialog, 1);
+                    deleteQueue("Dot");
+                    pressButton(dialog, IDOK);
+                });
             if (row.message)
                 watcher.expect([this](HWND box) {
                     EXPECT_EQ(GetWindow(box, GW_OWNER), owner);
                     pressButton(box, IDOK);
                 });
-            if (!HasFatalFailure()) sent = sendSettings(owner, shownChoices);
+            sent = sendSettings(owner, shownChoices);
             if (row.message && !watcher.seen().empty()) expectErrorBox(watcher.seen().back(), row.message);
         }
         if (!spoolFile.empty()) {

@@ -19,28 +19,18 @@ WindowStep holds(const uint16_t& state, int expected) {
     return {WindowStep::Holds, 0, "", expected, 0, &state};
 }
 
-namespace {
-void typeInto(HWND window, int editId, const std::string& text, bool leave) {
-    HWND field = GetDlgItem(window, editId);
-    SetFocus(field);
-    SendMessageA(field, EM_SETSEL, 0, -1);
-    if (text.empty()) SendMessageA(field, WM_CHAR, VK_BACK, 0);
-    for (char c : text) SendMessageA(field, WM_CHAR, static_cast<WPARAM>(c), 0);
-    // The tree is never hidden; giving it the focus is the field's focus loss.
-    if (leave) SetFocus(GetDlgItem(window, IDC_SETTINGS_TREE));
-}
-}  // namespace
-
 void runSteps(HWND window, const std::vector<WindowStep>& steps) {
     for (size_t i = 0; i < steps.size(); ++i) {
         const WindowStep& s = steps[i];
         SCOPED_TRACE(testing::Message() << "step " << i + 1 << ", control " << s.id);
         HWND control = GetDlgItem(window, s.id);
-        int low = -1, high = -1;
         if (s.kind <= WindowStep::Type && !(IsWindowVisible(control) && IsWindowEnabled(control))) {
             ADD_FAILURE() << "a user cannot reach this control";
             continue;
         }
+        int low = -1, high = -1;
+        HTREEITEM item = TreeView_GetRoot(control);
+        std::string joined;
         switch (s.kind) {
             case WindowStep::Choose:  // the selection, then the notification a user's pick sends
                 SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(s.low), 0);
@@ -48,20 +38,22 @@ void runSteps(HWND window, const std::vector<WindowStep>& steps) {
                              reinterpret_cast<LPARAM>(control));
                 break;
             case WindowStep::Type:
-                typeInto(window, s.id, s.text, s.low != 0);
+                SetFocus(control);
+                SendMessageA(control, EM_SETSEL, 0, -1);
+                if (s.text.empty()) SendMessageA(control, WM_CHAR, VK_BACK, 0);
+                for (char c : s.text) SendMessageA(control, WM_CHAR, static_cast<WPARAM>(c), 0);
+                // The tree is never hidden; giving it the focus is the field's focus loss.
+                if (s.low) SetFocus(GetDlgItem(window, IDC_SETTINGS_TREE));
                 break;
-            case WindowStep::Page: {  // the tree lists the pages in their order
-                HTREEITEM item = TreeView_GetRoot(control);
+            case WindowStep::Page:  // the tree lists the pages in their order
                 for (int p = 0; p < s.low && item; ++p) item = TreeView_GetNextSibling(control, item);
                 TreeView_SelectItem(control, item);
                 break;
-            }
-            case WindowStep::Entries: {
-                std::string joined;
+            case WindowStep::Entries:
                 for (const std::string& entry : listEntries(window, s.id))
                     joined += (joined.empty() ? "" : "|") + entry;
                 EXPECT_EQ(joined, s.text);
-            } break;
+                break;
             case WindowStep::Selected:
                 EXPECT_EQ(selectedText(window, s.id), s.text);
                 break;
