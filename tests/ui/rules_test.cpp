@@ -53,6 +53,7 @@ const RuleCase Cases[] = {
     // Where the written rules fall short:
     {"17 CPI: right arrows reach 136 after a left update", Standard, {}, {choose(IDC_PITCH, 3), page(2), type(IDC_LEFT_MARGIN, "10"), range(IDC_RIGHT_MARGIN_SPIN, 12, 136)}},
     {"no geometry row: margins left alone", Standard, {{4, 0xF0}}, {page(2), type(IDC_LEFT_MARGIN, "200"), text(IDC_LEFT_MARGIN, "200"), range(IDC_LEFT_MARGIN_SPIN, 0, 78), range(IDC_RIGHT_MARGIN_SPIN, 2, 80)}},
+    {"left past its maximum, short of the right", Standard, {}, {page(2), type(IDC_LEFT_MARGIN, "79"), text(IDC_LEFT_MARGIN, "78")}},
     {"12 CPI: left past the right stops at the left max", Standard, {}, {choose(IDC_PITCH, 1), page(2), type(IDC_LEFT_MARGIN, "97"), text(IDC_LEFT_MARGIN, "93")}},
     {"a scalable font's P.S pulls the margins in", Standard, {}, {choose(IDC_PITCH, 3), choose(IDC_FONT, 9), text(IDC_RIGHT_MARGIN, "80")}},
 };
