@@ -37,28 +37,22 @@ protected:
         if (!startProgram("\"" + Program + "\"", &process)) return nullptr;
         return waitForWindow(process.dwProcessId, firstCaption, Patience);
     }
-    // Presses Send Settings, then closes by `key` (0: the close box) and
-    // answers the exit question with `answer`; the question's text.
-    std::string sendAndClose(HWND main, int answer, WPARAM key) {
+    // Presses Send Settings and expects Germany's row at the port; then
+    // closes by `key` (0: the close box) and answers the exit question Yes.
+    void sendAndQuit(HWND main, WPARAM key) {
         EXPECT_TRUE(sendClick(main, IDC_SEND_SETTINGS, Patience));
         uint8_t stream[TransferStreamBufferSize];
         const size_t length = encodeTransferStream(CountryDefaultTable[6], stream, sizeof stream);
         EXPECT_EQ(readPortFile(Queue), std::vector<uint8_t>(stream, stream + length));
-        if (key)  // only the message loop turns the key into a command
-            PostMessageA(GetDlgItem(main, IDC_SEND_SETTINGS), WM_KEYDOWN, key, 0);
-        else
-            PostMessageA(main, WM_CLOSE, 0, 0);
+        // Only the message loop turns the key into a command.
+        PostMessageA(key ? GetDlgItem(main, IDC_SEND_SETTINGS) : main, key ? WM_KEYDOWN : WM_CLOSE, key, 0);
         HWND question = waitForWindow(process.dwProcessId, "Quillset", Patience, main);
-        const std::string text = question ? controlText(question, 0xFFFF) : "(no question)";
-        EXPECT_TRUE(question && postClick(question, answer));
-        waitForWindowGone(question, Patience);
-        return text;
-    }
-    DWORD exitCode() {
+        EXPECT_EQ(question ? controlText(question, 0xFFFF) : "(no question)", "Exit software ?");
+        EXPECT_TRUE(question && postClick(question, IDYES));
         DWORD code = 0xDEAD;
         if (WaitForSingleObject(process.hProcess, Patience) == WAIT_OBJECT_0)
             GetExitCodeProcess(process.hProcess, &code);
-        return code;
+        EXPECT_EQ(code, 0u);
     }
     PROCESS_INFORMATION process = {};
 };
@@ -69,9 +63,8 @@ TEST_F(CorvexProcess, FirstRunChoosesCountrySendsAndTheNextStartUsesWhatWasStore
     ASSERT_NE(country, nullptr);
     EXPECT_EQ(waitForWindow(process.dwProcessId, "Quillset", 0), nullptr);  // the main window waits
     EXPECT_EQ(selectedListText(country, IDC_COUNTRY_LIST), "USA");
-    EXPECT_FALSE(postClick(country, IDCANCEL));  // no Cancel on the first run
-    SendMessageA(GetDlgItem(country, IDC_COUNTRY_LIST), LB_SETCURSEL, 6, 0);
-    ASSERT_EQ(selectedListText(country, IDC_COUNTRY_LIST), "Germany");
+    EXPECT_FALSE(postClick(country, IDCANCEL));                               // no Cancel on the first run
+    SendMessageA(GetDlgItem(country, IDC_COUNTRY_LIST), LB_SETCURSEL, 6, 0);  // Germany
     ASSERT_TRUE(postClick(country, IDOK));
     HWND main = waitForWindow(process.dwProcessId, "Quillset", Patience);
     ASSERT_NE(main, nullptr);
@@ -81,12 +74,7 @@ TEST_F(CorvexProcess, FirstRunChoosesCountrySendsAndTheNextStartUsesWhatWasStore
     ASSERT_TRUE(postClick(main, IDC_ABOUT));
     HWND about = waitForWindow(process.dwProcessId, "About Quillset", Patience);
     EXPECT_TRUE(about && postClick(about, IDOK) && waitForWindowGone(about, Patience));
-    EXPECT_EQ(sendAndClose(main, IDNO, 0), "Exit software ?");
-    ASSERT_TRUE(IsWindow(main));
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    HWND question = waitForWindow(process.dwProcessId, "Quillset", Patience, main);
-    EXPECT_TRUE(question && postClick(question, IDYES));
-    EXPECT_EQ(exitCode(), 0u);
+    sendAndQuit(main, 0);
 
     // Started again: no question and nothing written at start-up; the stored
     // block is sent; the Escape key asks the exit question.
@@ -95,6 +83,5 @@ TEST_F(CorvexProcess, FirstRunChoosesCountrySendsAndTheNextStartUsesWhatWasStore
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(waitForWindow(process.dwProcessId, "Select Country", 0), nullptr);
     EXPECT_EQ(programKeyWriteTime(), written);
-    EXPECT_EQ(sendAndClose(main, IDYES, VK_ESCAPE), "Exit software ?");
-    EXPECT_EQ(exitCode(), 0u);
+    sendAndQuit(main, VK_ESCAPE);
 }

@@ -116,21 +116,10 @@ TEST_F(PagesTest, ListsFollowModelEmulationCodePageAndFont) {
 TEST_F(PagesTest, NumericEntriesTakeLimitRangeAndPosition) {
     // Page length 11000, top margin 905, bottom 5400, 7.5 CPI with the margins
     // 5 and 120 in class 2, centering 33, tractor 7, friction 1800.
-    load(usaWith({{4, 0x80},
-                  {12, 0xF8},
-                  {13, 0x2A},
-                  {14, 0x89},
-                  {15, 0x03},
-                  {16, 0x18},
-                  {17, 0x15},
-                  {18, 0x05},
-                  {19, 0x20},
-                  {20, 0x78},
-                  {21, 0x20},
-                  {22, 33},
-                  {24, 7},
-                  {26, 0x08},
-                  {27, 0x07}}));
+    // clang-format off
+    load(usaWith({{4, 0x80}, {12, 0xF8}, {13, 0x2A}, {14, 0x89}, {15, 0x03}, {16, 0x18}, {17, 0x15},
+                  {18, 0x05}, {19, 0x20}, {20, 0x78}, {21, 0x20}, {22, 33}, {24, 7}, {26, 0x08}, {27, 0x07}}));
+    // clang-format on
     const int cases[][6] = {
         // edit, up-down, longest text, low, high, position
         {IDC_FREE_LENGTH, IDC_FREE_LENGTH_SPIN, 4, 90, 2700, 1833},

@@ -83,17 +83,6 @@ TEST_F(Persistence, StoredValuesGoodCorruptAndForeign) {
     EXPECT_FALSE(loadStoredSettings());  // a first run: nothing stored
 }
 
-TEST_F(Persistence, StoreWritesTheAgreedTypesOverWhateverWasThere) {
-    writeProgramValue("Model", REG_BINARY, "\x07", 1);
-    ModelVariant = 1;
-    CountryIndex = 12;
-    currentBlock = patterned(8);
-    ASSERT_TRUE(storeSettings());
-    EXPECT_EQ(readProgramDword("SelectedCountry"), 12u);  // REG_DWORD, 4 bytes
-    EXPECT_EQ(readProgramDword("Model"), 1u);
-    EXPECT_EQ(storedBlock(), patterned(8));  // REG_BINARY, 32 bytes
-}
-
 TEST(IniPathFor, ReplacesTheExtensionOfTheFileName) {
     const std::pair<const char*, const char*> cases[] = {
         {"C:\\tools\\corvex.exe", "C:\\tools\\corvex.ini"},

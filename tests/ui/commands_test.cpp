@@ -11,13 +11,9 @@
 #include "stored_settings.h"
 #include "ui/country_dialog.h"
 #include "ui/settings_tree.h"
+#include "window_cases.h"
 
-namespace {
 using CommandsTest = MainWindowTest;
-int selection(HWND window, int id) {
-    return static_cast<int>(SendDlgItemMessageA(window, id, CB_GETCURSEL, 0, 0));
-}
-}  // namespace
 
 TEST_F(CommandsTest, TheVariantStartsAndRestoresItsOwnRowWithoutAsking) {
     writeIni("[Main]\r\nModel=257\r\n");  // only the low byte counts
@@ -29,7 +25,7 @@ TEST_F(CommandsTest, TheVariantStartsAndRestoresItsOwnRowWithoutAsking) {
     storeProgramSettings(0, 1, CountryDefaultTable[0]);
     click(IDC_RESTORE_DEFAULT);
     EXPECT_EQ(storedBlock(), CountryDefaultTable[VariantDefaultRow]);
-    EXPECT_EQ(selection(window, IDC_CODE_PAGE), 18);  // "KU (EPSON)"
+    runSteps(window, {selected(IDC_CODE_PAGE, "KU (EPSON)")});
     EXPECT_TRUE(watcher.seen().empty());
 }
 
@@ -64,8 +60,7 @@ TEST_F(CommandsTest, EveryExitRouteAsksAndOnlyYesDestroysTheWindow) {
 TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores) {
     storeProgramSettings(6, 0, CountryDefaultTable[6]);  // Germany
     ASSERT_NE(openMainWindow(), nullptr);
-    selectPage(1);
-    SendDlgItemMessageA(window, IDC_INTERNATIONAL, CB_SETCURSEL, 9, 0);  // an edit a reload would undo
+    runSteps(window, {page(5), choose(IDC_INTERNATIONAL, 9)});  // an edit a reload would undo
     const ULONGLONG written = programKeyWriteTime();
     watcher.expect([](HWND dialog) {
         const std::vector<std::string> countries = {
@@ -78,7 +73,7 @@ TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores
     });
     click(IDC_RESTORE_DEFAULT);
     EXPECT_EQ(CountryIndex, 6);
-    EXPECT_EQ(selection(window, IDC_INTERNATIONAL), 9);
+    runSteps(window, {selected(IDC_INTERNATIONAL, "Norway")});
     EXPECT_EQ(programKeyWriteTime(), written);
 
     watcher.expect([](HWND dialog) {
@@ -88,11 +83,9 @@ TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores
     click(IDC_RESTORE_DEFAULT);
     EXPECT_EQ(storedBlock(), CountryDefaultTable[4]);
     EXPECT_EQ(readProgramDword("SelectedCountry"), 4u);
-    // The pages show Finland's row (IBM, Sweden, 12 inch); the page on view stays.
-    EXPECT_EQ(selection(window, IDC_EMULATION), 1);
-    EXPECT_EQ(selection(window, IDC_INTERNATIONAL), 5);
-    EXPECT_EQ(selection(window, IDC_PAGE_LENGTH), 1);
-    EXPECT_TRUE(isShown(window, IDC_EMULATION));
+    // The pages show Finland's row; the page on view stays.
+    runSteps(window, {selected(IDC_EMULATION, "IBM"), selected(IDC_INTERNATIONAL, "Sweden"),
+                      selected(IDC_PAGE_LENGTH, "12 Inch"), choose(IDC_INTERNATIONAL, 0)});
 }
 
 // The "Select Country" dialog on its own: neither a double-click nor Select

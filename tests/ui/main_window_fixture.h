@@ -19,11 +19,6 @@ protected:
     HWND openMainWindow();  // the watcher answers dialogs its start-up opens
     void click(int id);     // synchronous, as the dialog manager sends it
     int takeQuitMessage();  // its exit code, or -1 when none was posted
-    // As a user: a page chosen in the tree, a list entry chosen (the list
-    // tells the window), a number typed into a field that then loses the focus.
-    void selectPage(int page);
-    void choose(int listId, int index);
-    void type(int editId, const char* text);
 
     DialogWatcher watcher;
     HWND window = nullptr;

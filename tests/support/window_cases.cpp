@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "dialog_watcher.h"
+#include "remote_window.h"
 #include "resource.h"
 
 WindowStep choose(int listId, int index) { return {WindowStep::Choose, listId, "", index}; }
@@ -17,52 +19,18 @@ WindowStep holds(const uint16_t& state, int expected) {
     return {WindowStep::Holds, 0, "", expected, 0, &state};
 }
 
-namespace {
-
-std::string entryText(HWND list, LRESULT index) {
-    char text[260] = "";  // the longest string resource a list gets
-    if (SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) < LRESULT{sizeof text})
-        SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-void typeInto(HWND window, int editId, const std::string& text, bool leave) {
-    HWND field = GetDlgItem(window, editId);
-    SetFocus(field);
-    SendMessageA(field, EM_SETSEL, 0, -1);
-    if (text.empty()) SendMessageA(field, WM_CHAR, VK_BACK, 0);
-    for (char c : text) SendMessageA(field, WM_CHAR, static_cast<WPARAM>(c), 0);
-    // The tree is never hidden; giving it the focus is the field's focus loss.
-    if (leave) SetFocus(GetDlgItem(window, IDC_SETTINGS_TREE));
-}
-
-std::string listEntries(HWND window, int listId) {
-    HWND list = GetDlgItem(window, listId);
-    std::string joined;
-    for (LRESULT i = 0, n = SendMessageA(list, CB_GETCOUNT, 0, 0); i < n; ++i)
-        joined += (i ? "|" : "") + entryText(list, i);
-    return joined;
-}
-
-std::string selectedEntry(HWND window, int listId) {
-    const LRESULT index = SendDlgItemMessageA(window, listId, CB_GETCURSEL, 0, 0);
-    return index == CB_ERR ? "" : entryText(GetDlgItem(window, listId), index);
-}
-
-}  // namespace
-
-std::string controlText(HWND window, int id) {
-    char text[64] = "";
-    GetDlgItemTextA(window, id, text, sizeof text);
-    return text;
-}
-
 void runSteps(HWND window, const std::vector<WindowStep>& steps) {
     for (size_t i = 0; i < steps.size(); ++i) {
         const WindowStep& s = steps[i];
         SCOPED_TRACE(testing::Message() << "step " << i + 1 << ", control " << s.id);
         HWND control = GetDlgItem(window, s.id);
+        if (s.kind <= WindowStep::Type && !(IsWindowVisible(control) && IsWindowEnabled(control))) {
+            ADD_FAILURE() << "a user cannot reach this control";
+            continue;
+        }
         int low = -1, high = -1;
+        HTREEITEM item = TreeView_GetRoot(control);
+        std::string joined;
         switch (s.kind) {
             case WindowStep::Choose:  // the selection, then the notification a user's pick sends
                 SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(s.low), 0);
@@ -70,19 +38,24 @@ void runSteps(HWND window, const std::vector<WindowStep>& steps) {
                              reinterpret_cast<LPARAM>(control));
                 break;
             case WindowStep::Type:
-                typeInto(window, s.id, s.text, s.low != 0);
+                SetFocus(control);
+                SendMessageA(control, EM_SETSEL, 0, -1);
+                if (s.text.empty()) SendMessageA(control, WM_CHAR, VK_BACK, 0);
+                for (char c : s.text) SendMessageA(control, WM_CHAR, static_cast<WPARAM>(c), 0);
+                // The tree is never hidden; giving it the focus is the field's focus loss.
+                if (s.low) SetFocus(GetDlgItem(window, IDC_SETTINGS_TREE));
                 break;
-            case WindowStep::Page: {  // the tree lists the pages in their order
-                HTREEITEM item = TreeView_GetRoot(control);
+            case WindowStep::Page:  // the tree lists the pages in their order
                 for (int p = 0; p < s.low && item; ++p) item = TreeView_GetNextSibling(control, item);
                 TreeView_SelectItem(control, item);
                 break;
-            }
             case WindowStep::Entries:
-                EXPECT_EQ(listEntries(window, s.id), s.text);
+                for (const std::string& entry : listEntries(window, s.id))
+                    joined += (joined.empty() ? "" : "|") + entry;
+                EXPECT_EQ(joined, s.text);
                 break;
             case WindowStep::Selected:
-                EXPECT_EQ(selectedEntry(window, s.id), s.text);
+                EXPECT_EQ(selectedText(window, s.id), s.text);
                 break;
             case WindowStep::Enabled:
                 EXPECT_EQ(IsWindowEnabled(control) != FALSE, s.low != 0);

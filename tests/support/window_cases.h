@@ -1,7 +1,8 @@
 // A compact form for window cases: one case is a list of steps, user
 // actions and checks of what the controls show, run in order against the
-// real main window. Actions go through the same messages a user's input
-// raises, so the window's own rules run as they would for the user.
+// real main window (or any dialog). Actions go through the same messages a
+// user's input raises, so the window's own rules run as they would for the
+// user, and refuse a control the user could not reach: hidden or disabled.
 #pragma once
 
 #include <windows.h>
@@ -39,6 +40,3 @@ WindowStep holds(const uint16_t& state, int expected);  // a value of window sta
 
 // Runs the steps; a failed check names the step's position.
 void runSteps(HWND window, const std::vector<WindowStep>& steps);
-
-// A control's text (a field's number as it shows).
-std::string controlText(HWND window, int id);

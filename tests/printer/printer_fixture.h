@@ -1,0 +1,41 @@
+// Common ground of the printer tests: no queues, a clean registry key, no
+// remembered printer, and an owner window for the dialogs and message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "dialog_watcher.h"
+#include "printer/find_printer.h"
+#include "printer_queues.h"
+#include "stored_settings.h"
+
+class PrinterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        removeAllPrinters();
+        resetProgramKey();
+        rememberedPrinterName.clear();
+        owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(owner, nullptr);
+    }
+    void TearDown() override {
+        DestroyWindow(owner);
+        removeAllPrinters();
+        resetProgramKey();
+    }
+    HWND owner = nullptr;
+};
+
+// An error box: the program's caption, the stop icon, only OK, and a text
+// that matches `pattern`.
+inline void expectErrorBox(const DialogSnapshot& box, const std::string& pattern) {
+    EXPECT_EQ(box.caption, "Quillset");
+    EXPECT_TRUE(std::regex_match(box.text, std::regex(pattern))) << box.text;
+    EXPECT_TRUE(box.stopIcon);
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+}
