@@ -43,7 +43,10 @@ Outcome quillset(const std::string& arguments) {
     const std::string paths[2] = {Dir + "cli-out.txt", Dir + "cli-err.txt"};
     HANDLE files[2];
     for (int i = 0; i < 2; ++i)
-        files[i] = CreateFileA(paths[i].c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, nullptr);
+        // Shared: the last run's handles may still be closing as its process ends.
+        files[i] = CreateFileA(paths[i].c_str(), GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit,
+                               CREATE_ALWAYS, 0, nullptr);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -57,9 +60,11 @@ Outcome quillset(const std::string& arguments) {
             GetExitCodeProcess(process.hProcess, &run.code);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
+    } else {
+        run.err = "could not start quillset.exe: error " + std::to_string(GetLastError());
     }
     for (HANDLE file : files) CloseHandle(file);
-    return {run.code, readText(paths[0]), readText(paths[1])};
+    return {run.code, readText(paths[0]), run.err + readText(paths[1])};
 }
 
 std::vector<uint8_t> bytesOf(const SettingsBlock& block) { return {block.bytes, block.bytes + 32}; }
