@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 namespace {
@@ -20,12 +21,9 @@ std::string infPath(const char* name) {
 }
 
 bool placeInf(const char* name) {
-    HANDLE file = CreateFileA(infPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    static const char text[] = "[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=Printer\r\n";
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, text, sizeof text - 1, &written, nullptr);
-    CloseHandle(file);
-    return ok && written == sizeof text - 1;
+    std::ofstream file(infPath(name), std::ios::binary);
+    return static_cast<bool>(file << "[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=Printer\r\n"
+                                  << std::flush);
 }
 
 // The result and last error of a call, the error set to a sentinel first so

@@ -4,7 +4,16 @@
 // in packing or in the field readers shows against them.
 #pragma once
 
+#include <vector>
+
 #include "settings/settings_block.h"
+#include "settings/transfer_stream.h"
+
+// The bytes a block goes out as, for comparing with what reached a port.
+inline std::vector<uint8_t> streamOf(const SettingsBlock& block) {
+    uint8_t stream[TransferStreamBufferSize];
+    return std::vector<uint8_t>(stream, stream + encodeTransferStream(block, stream, sizeof stream));
+}
 
 struct HandBlock {
     const char* name;

@@ -9,7 +9,7 @@
 
 #include "settings/country_defaults.h"
 #include "settings/settings_profile.h"
-#include "settings/transfer_stream.h"
+#include "hand_blocks.h"
 
 namespace {
 
@@ -17,12 +17,6 @@ bool readBack(const std::string& text, const SettingsBlock& base, SettingsBlock*
               std::vector<ProfileError>* errors) {
     Profile profile;
     return parseProfile(text, &profile, errors) && applyProfile(profile, base, result, errors);
-}
-
-std::vector<uint8_t> streamOf(const SettingsBlock& block) {
-    std::vector<uint8_t> bytes(TransferStreamBufferSize);
-    bytes.resize(encodeTransferStream(block, bytes.data(), bytes.size()));
-    return bytes;
 }
 
 TEST(Profile, ShowsTheTextsAndNumbersOfThePages) {

@@ -9,8 +9,8 @@
 #include "remote_window.h"
 #include "resource.h"
 #include "settings/country_defaults.h"
-#include "settings/transfer_stream.h"
 #include "stored_settings.h"
+#include "tests/core/hand_blocks.h"
 
 namespace {
 constexpr DWORD Patience = 20000;
@@ -41,9 +41,7 @@ protected:
     // closes by `key` (0: the close box) and answers the exit question Yes.
     void sendAndQuit(HWND main, WPARAM key) {
         EXPECT_TRUE(sendClick(main, IDC_SEND_SETTINGS, Patience));
-        uint8_t stream[TransferStreamBufferSize];
-        const size_t length = encodeTransferStream(CountryDefaultTable[6], stream, sizeof stream);
-        EXPECT_EQ(readPortFile(Queue), std::vector<uint8_t>(stream, stream + length));
+        EXPECT_EQ(readPortFile(Queue), streamOf(CountryDefaultTable[6]));
         // Only the message loop turns the key into a command.
         PostMessageA(key ? GetDlgItem(main, IDC_SEND_SETTINGS) : main, key ? WM_KEYDOWN : WM_CLOSE, key, 0);
         HWND question = waitForWindow(process.dwProcessId, "Quillset", Patience, main);

@@ -143,9 +143,6 @@ TEST_F(PagesTest, NumericEntriesTakeLimitRangeAndPosition) {
         EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(window, c[1], UDM_GETBUDDY, 0, 0)),
                   GetDlgItem(window, c[0]));
     }
-    // The margins in 1/1440 inch: 96 per 15 CPI column, the class bits left out.
-    EXPECT_EQ(leftMarginPosition, 480);
-    EXPECT_EQ(rightMarginPosition, 11520);
 }
 
 // Every on/off field of the first block the opposite of the defaults, so a

@@ -6,10 +6,10 @@
 #include <array>
 
 #include "printer_fixture.h"
+#include "remote_window.h"
 #include "resource.h"
 #include "settings/send_settings.h"
 #include "settings/settings_state.h"
-#include "settings/transfer_stream.h"
 #include "spool_failures.h"
 #include "tests/core/hand_blocks.h"
 
@@ -22,12 +22,6 @@ void highlight(HWND dialog, int index) {
     SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PRINTER_LIST, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
-}
-
-std::string portText(HWND dialog) {
-    char text[1024] = {};
-    GetDlgItemTextA(dialog, IDC_PRINTER_PORT, text, sizeof text);
-    return text;
 }
 
 class FindPrinterTest : public PrinterTest {
@@ -55,9 +49,9 @@ TEST_F(FindPrinterTest, DialogListsOnlyMatchesFollowsTheHighlightAndRefills) {
     std::string name;
     EXPECT_TRUE(choose(&name, [](HWND dialog) {
         EXPECT_EQ(listEntries(dialog, IDC_PRINTER_LIST), (Names{"Alpha", "Charlie"}));
-        EXPECT_EQ(portText(dialog), portFilePath("Alpha"));
+        EXPECT_EQ(controlText(dialog, IDC_PRINTER_PORT), portFilePath("Alpha"));
         highlight(dialog, 1);
-        EXPECT_EQ(portText(dialog), portFilePath("Charlie"));
+        EXPECT_EQ(controlText(dialog, IDC_PRINTER_PORT), portFilePath("Charlie"));
         pressButton(dialog, IDOK);
     }));
     EXPECT_EQ(name, "Charlie");
@@ -181,10 +175,7 @@ TEST_F(SendSettingsTest, SendsAndStoresOnlyWhenEveryStepSucceeds) {
         EXPECT_EQ(currentBlock, kept);
         EXPECT_EQ(storedBlock(), kept);
         EXPECT_EQ(readProgramDword("SelectedCountry"), sent ? 4u : 7u);
-        uint8_t stream[TransferStreamBufferSize];
-        const size_t length = encodeTransferStream(HandBlocks[0].block, stream, sizeof stream);
-        EXPECT_EQ(readPortFile("Dot"),
-                  sent ? std::vector<uint8_t>(stream, stream + length) : std::vector<uint8_t>());
+        EXPECT_EQ(readPortFile("Dot"), sent ? streamOf(HandBlocks[0].block) : std::vector<uint8_t>());
     }
 }
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 void resetProgramKey() { RegDeleteTreeA(HKEY_CURRENT_USER, ProgramKeyPath); }
@@ -75,4 +76,14 @@ void writeIni(const char* content, const std::string& exePath) {
     DeleteFileA(path.c_str());
     if (content) std::ofstream(path, std::ios::binary) << content;
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());  // drop any cached copy
+}
+
+std::string testDirectory() {
+    const std::string own = iniPathBeside();
+    return own.substr(0, own.rfind('\\') + 1);
+}
+
+std::string readFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }

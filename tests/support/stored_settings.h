@@ -28,3 +28,8 @@ ULONGLONG programKeyWriteTime();
 // executable); a null `content` deletes it.
 std::string iniPathBeside(const std::string& exePath = std::string());
 void writeIni(const char* content, const std::string& exePath = std::string());
+
+// This test executable's folder, with its closing backslash.
+std::string testDirectory();
+// A file's whole content, byte for byte; empty when it cannot be read.
+std::string readFileBytes(const std::string& path);

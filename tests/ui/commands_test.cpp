@@ -2,8 +2,6 @@
 // variant, the exit question, Restore Default and its "Select Country" dialog.
 #include <windows.h>
 
-#include <iterator>
-
 #include "main_window_fixture.h"
 #include "resource.h"
 #include "settings/country_defaults.h"
@@ -54,7 +52,6 @@ TEST_F(CommandsTest, EveryExitRouteAsksAndOnlyYesDestroysTheWindow) {
         }
         EXPECT_EQ(programKeyWriteTime(), written) << "stored on the way out";
     }
-    EXPECT_EQ(watcher.seen().size(), 2 * std::size(routes));
 }
 
 TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores) {

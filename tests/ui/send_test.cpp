@@ -8,17 +8,12 @@
 #include "printer_queues.h"
 #include "resource.h"
 #include "settings/country_defaults.h"
-#include "settings/transfer_stream.h"
 #include "stored_settings.h"
+#include "tests/core/hand_blocks.h"
 #include "window_cases.h"
 
 namespace {
 constexpr const char* Queue = "Roundtrip DX";
-
-std::vector<uint8_t> streamFor(const SettingsBlock& block) {
-    uint8_t stream[TransferStreamBufferSize];
-    return std::vector<uint8_t>(stream, stream + encodeTransferStream(block, stream, sizeof stream));
-}
 
 class SendTest : public MainWindowTest {
 protected:
@@ -53,7 +48,7 @@ TEST_F(SendTest, SendsEveryDefaultRowUnchanged) {
         EXPECT_EQ(GetFocus(), GetDlgItem(window, IDC_SEND_SETTINGS));
         runSteps(window, {page(1), page(2), page(0)});
         click(IDC_SEND_SETTINGS);
-        EXPECT_EQ(readPortFile(Queue), streamFor(expected));
+        EXPECT_EQ(readPortFile(Queue), streamOf(expected));
         EXPECT_EQ(storedBlock(), expected);
     }
 }
@@ -95,5 +90,5 @@ TEST_F(SendTest, SendsWhatTheUserChoseOnSeveralPages) {
                                      0x00, 0x68, 0x2E, 0x48, 0x00, 0xB4, 0x00, 0x05, 0x00, 0x50, 0x00,
                                      0x29, 23,   0x5A, 0x00, 0x08, 0x07, 28,   29,   30,   31}};
     EXPECT_EQ(storedBlock(), expected);
-    EXPECT_EQ(readPortFile(Queue), streamFor(expected));
+    EXPECT_EQ(readPortFile(Queue), streamOf(expected));
 }
