@@ -12,6 +12,7 @@
 #include "common/window_helpers.h"
 #include "printer_queues.h"
 #include "remote_window.h"
+#include "resource.h"
 #include "stored_settings.h"
 #include "settings/catalogue.h"
 #include "settings/country_defaults.h"
@@ -171,21 +172,28 @@ TEST_F(Quillset, SendsOnlyToAClearChoiceAndStoresWhatAllQueuesTook) {
 }
 
 // What corvex sends is the encoder's stream (the process test holds it to that).
-TEST_F(Quillset, DecodesACaptureAsShowShowsIt) {
+// The capture is a port file that corvex.exe itself wrote with Send Settings.
+TEST_F(Quillset, DecodesWhatCorvexSentAsShowShowsIt) {
+    ASSERT_TRUE(addQueue("Office"));
     install(CountryDefaultTable[11], 0, 11);
-    std::vector<uint8_t> capture = streamOf(CountryDefaultTable[11]);
-    const auto write = [&] {
-        std::ofstream(Capture, std::ios::binary)
-            .write(reinterpret_cast<const char*>(capture.data()), capture.size());
-    };
-    write();
-    const Outcome decoded = quillset("decode \"" + Capture + "\"");
+    PROCESS_INFORMATION corvex = {};
+    ASSERT_TRUE(startProgram("\"" + windowsPath(CORVEX_EXE) + "\"", &corvex));
+    HWND main = waitForWindow(corvex.dwProcessId, "Quillset", 20000);
+    const bool sent = main && sendClick(main, IDC_SEND_SETTINGS, 20000);
+    TerminateProcess(corvex.hProcess, 0);
+    CloseHandle(corvex.hThread);
+    CloseHandle(corvex.hProcess);
+    ASSERT_TRUE(sent);
+
+    const Outcome decoded = quillset("decode \"" + portFilePath("Office") + "\"");
     EXPECT_EQ(decoded.code, 0u) << decoded.err;
     EXPECT_NE(decoded.out.find("  International character: Sweden\r\n"), std::string::npos) << decoded.out;
     EXPECT_EQ(decoded.out, quillset("show").out);
 
+    std::vector<uint8_t> capture = readPortFile("Office");
     capture[30] = 0x1A;
-    write();
+    std::ofstream(Capture, std::ios::binary)
+        .write(reinterpret_cast<const char*>(capture.data()), capture.size());
     const Outcome malformed = quillset("decode \"" + Capture + "\"");
     EXPECT_EQ(malformed.code, 1u);
     EXPECT_EQ(malformed.err, "quillset: " + Capture + ": offset 30: nibble: 0x1A is above 0x0F\r\n");
