@@ -78,6 +78,8 @@ protected:
     }
 };
 
+INT_PTR CALLBACK quietProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
 std::string labelText(HWND window, int id) {
     std::string label;
     for (char c : controlText(window, id))
@@ -93,9 +95,7 @@ TEST(Catalogue, MatchesTheWindowsStringTableAndLabels) {
     for (const CataloguePage& page : CataloguePages) EXPECT_EQ(loadString(page.stringId), page.name);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
-    HWND window = CreateDialogParamA(
-        GetModuleHandleA(nullptr), "ROVOVUV", nullptr,
-        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), "ROVOVUV", nullptr, quietProc, 0);
     ASSERT_NE(window, nullptr);
     for (const Setting& setting : Settings)
         if (setting.labelId) {

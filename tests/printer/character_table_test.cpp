@@ -130,12 +130,12 @@ TEST_F(CharacterTableTest, ReportsEachFailureAndKeepsTheDialogOpen) {
         const char* port;     // nullptr: no queue
         const char* content;  // nullptr: no file
         std::function<void()> arrange;
-        std::string message;  // a pattern
+        std::string message;  // the text; a closing # stands for an error code
     };
     const std::string missing =
-        "File <" + std::regex_replace(path, std::regex(R"([\\.])"), R"(\$&)") + "> could not be find\\.";
+        "File <" + path + "> could not be find.";
     const Failure failures[] = {
-        {"no printer, no file", nullptr, nullptr, {}, "Printer Driver <Velmora DX-4170> is not installed\\."},
+        {"no printer, no file", nullptr, nullptr, {}, "Printer Driver <Velmora DX-4170> is not installed."},
         {"missing file", "", nullptr, {}, missing},
         {"empty file", "", "", {}, "Error occurs in reading file"},
         {"file held open without sharing", "", "page",
@@ -153,7 +153,7 @@ TEST_F(CharacterTableTest, ReportsEachFailureAndKeepsTheDialogOpen) {
          "Error occurs in reading file"},
         // The shared print job's failures (start, write, end) reach the user
         // the same way; the port's failure stands for them here.
-        {"EndDocPrinter", "NOWHERE:", "page", {}, "Error in EndDocPrinter Error code = [1-9][0-9]*"},
+        {"EndDocPrinter", "NOWHERE:", "page", {}, "Error in EndDocPrinter Error code = #"},
     };
     for (const Failure& failure : failures) {
         SCOPED_TRACE(failure.name);

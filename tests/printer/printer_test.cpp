@@ -104,7 +104,7 @@ TEST_F(SendSettingsTest, SendsAndStoresOnlyWhenEveryStepSucceeds) {
         const char* name;
         std::vector<std::array<std::string, 3>> queues;  // name, driver, port
         Obstacle obstacle;
-        const char* message;  // a pattern; nullptr when no message is due
+        const char* message;  // nullptr when no message is due
         int choicesRead;
     };
     const std::string model = ModelDriver, other = "Other Driver";
@@ -116,17 +116,17 @@ TEST_F(SendSettingsTest, SendsAndStoresOnlyWhenEveryStepSucceeds) {
         {"choice cancelled", {{"Alpha", model, ""}, {"Dot", model, ""}}, Cancel, nullptr, 0},
         // Queues of other drivers only, one whose name merely starts like the model's.
         {"no queue of the model", {{"Office", other, ""}, {"Plotter", "Velmora DX-4170 Plus", ""}}, None,
-         "Printer Driver <Velmora DX-4170> is not installed\\.", 0},
+         "Printer Driver <Velmora DX-4170> is not installed.", 0},
         // The confirmed queue is deleted before it can be opened; 1801 is
         // Wine's code for a printer name it does not know.
         {"OpenPrinter", {{"Alpha", model, ""}, {"Dot", model, ""}}, DeleteChosen, "Error in OpenPrinter Error code = 1801", 0},
         // A directory where the spooler wants to create the job's spool file.
-        {"StartDocPrinter", {{"Dot", model, ""}}, Directory, "Error in StartDocPrinter Error code = [1-9][0-9]*", 1},
+        {"StartDocPrinter", {{"Dot", model, ""}}, Directory, "Error in StartDocPrinter Error code = #", 1},
         // The spool file is /dev/full; the port's directory is missing, so the
         // spooler gives up before it would read /dev/full.
         {"WritePrinter", {{"Dot", model, portFilePath("missing\\Dot")}}, DevFull, "Error in WritePrinter Error code = 112", 1},
         // Wine hands the job to the port when the document ends.
-        {"EndDocPrinter", {{"Dot", model, "NOWHERE:"}}, None, "Error in EndDocPrinter Error code = [1-9][0-9]*", 1},
+        {"EndDocPrinter", {{"Dot", model, "NOWHERE:"}}, None, "Error in EndDocPrinter Error code = #", 1},
     };
     // clang-format on
     // Every byte unlike the hand block's where packing writes; the reserved
