@@ -33,11 +33,11 @@ std::string nextSpoolFilePath(const std::string& queue) {
         }
     }
     ClosePrinter(printer);
-    if (listed(next) && !DeleteFileA(next.c_str()) && !linkToDevFull(next, false)) return std::string();
+    if (listed(next) && !DeleteFileA(next.c_str())) return std::string();
     return next;
 }
 
-bool linkToDevFull(const std::string& path, bool plant) {
+bool linkToDevFull(const std::string& path) {
     // Wine's own export; through void* because the two function types differ.
     const auto unixName = reinterpret_cast<char*(CDECL*)(LPCWSTR)>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
@@ -46,17 +46,25 @@ bool linkToDevFull(const std::string& path, bool plant) {
     if (!unixName || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH) ||
         !(target = unixName(wide)))
         return false;
-    std::string command = std::string(plant ? "ln -s /dev/full \"" : "rm -f \"") + target + "\"";
+    std::string command = std::string(R"(sh -c "ln -sf /dev/full \"$0\" || exit; i=0; while [ ! -e \"$0.done\" ] )"
+                                      R"(&& [ $i -lt 600 ]; do sleep 0.1; i=$((i + 1)); done; rm -f \"$0\" \"$0.done\"" ")") +
+                          target + "\"";
     HeapFree(GetProcessHeap(), 0, target);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(plant ? "/bin/ln" : "/bin/rm", &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process))
+    if (!CreateProcessA("/bin/sh", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     // Wine starts a Unix program but cannot wait for it.
-    for (int i = 0; i < 300 && listed(path) != plant; ++i) Sleep(10);
-    return listed(path) == plant;
+    for (int i = 0; i < 300 && !listed(path); ++i) Sleep(10);
+    return listed(path);
+}
+
+bool removeDevFullLink(const std::string& path) {
+    const std::string done = path + ".done";
+    CloseHandle(CreateFileA(done.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    for (int i = 0; i < 300 && (listed(path) || listed(done)); ++i) Sleep(10);
+    return !listed(path);
 }
