@@ -38,7 +38,7 @@ int send(const char* portFile) {
         }
         if (HWND country = waitForWindow(0, "Select Country", 0)) {
             printf("country dialog: \"%s\" preselected, pressing &Select\n",
-                   selectedListText(country, IDC_COUNTRY_LIST).c_str());
+                   selectedText(country, IDC_COUNTRY_LIST).c_str());
             postClick(country, IDOK);
             waitForWindowGone(country, Patience);
         }

@@ -55,23 +55,39 @@ std::string controlText(HWND dialog, int id) {
     return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
 
-std::string selectedListText(HWND dialog, int listId) {
+namespace {
+bool isComboBox(HWND list) {
+    wchar_t name[16] = L"";
+    GetClassNameW(list, name, 16);
+    return lstrcmpiW(name, L"ComboBox") == 0;
+}
+}  // namespace
+
+std::vector<std::string> listEntries(HWND dialog, int listId) {
     HWND list = GetDlgItem(dialog, listId);
-    LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (index == LB_ERR) return std::string();
-    // Wine hands a list box's text to another process in UTF-16 even when it
-    // is asked through SendMessageA; ask for UTF-16 openly and convert.
-    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR) return std::string();
-    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1);
-    LRESULT got = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
-    if (got <= 0) return std::string();
-    int bytes =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0)
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), &text[0], bytes, nullptr, nullptr);
-    return text;
+    const bool combo = isComboBox(list);
+    std::vector<std::string> entries;
+    const LRESULT count = SendMessageW(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        // Wine hands a list's text to another process in UTF-16 even when it
+        // is asked through SendMessageA; ask for UTF-16 openly and convert.
+        const LRESULT length = SendMessageW(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
+        std::vector<wchar_t> wide(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
+        if (length > 0) SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+        const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+        std::string text(bytes > 0 ? static_cast<size_t>(bytes) : 1, '\0');
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
+        text.resize(text.size() - 1);  // the closing null
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+std::string selectedText(HWND dialog, int listId) {
+    HWND list = GetDlgItem(dialog, listId);
+    const LRESULT index = SendMessageW(list, isComboBox(list) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+    const std::vector<std::string> entries = listEntries(dialog, listId);
+    return index >= 0 && index < static_cast<LRESULT>(entries.size()) ? entries[index] : std::string();
 }
 
 namespace {

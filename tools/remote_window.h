@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // A visible top-level window of `processId` whose caption is `caption`
 // (any process when processId is 0), other than `except`; nullptr after
@@ -17,8 +18,10 @@ HWND waitForWindow(DWORD processId, const char* caption, DWORD timeoutMs, HWND e
 bool waitForWindowGone(HWND window, DWORD timeoutMs);
 
 std::string controlText(HWND dialog, int id);
-// The text of a list box's selected entry, "" when none is selected.
-std::string selectedListText(HWND dialog, int listId);
+// The entries of a list box or drop-down list, and the selected entry's
+// text ("" with none selected).
+std::vector<std::string> listEntries(HWND dialog, int listId);
+std::string selectedText(HWND dialog, int listId);
 
 // A user can press only a button that is there, enabled and visible: both
 // presses refuse any other and return false without sending anything.

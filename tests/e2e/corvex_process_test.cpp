@@ -60,7 +60,7 @@ TEST_F(CorvexProcess, FirstRunChoosesCountrySendsAndTheNextStartUsesWhatWasStore
     HWND country = start("Select Country");
     ASSERT_NE(country, nullptr);
     EXPECT_EQ(waitForWindow(process.dwProcessId, "Quillset", 0), nullptr);  // the main window waits
-    EXPECT_EQ(selectedListText(country, IDC_COUNTRY_LIST), "USA");
+    EXPECT_EQ(selectedText(country, IDC_COUNTRY_LIST), "USA");
     EXPECT_FALSE(postClick(country, IDCANCEL));                               // no Cancel on the first run
     SendMessageA(GetDlgItem(country, IDC_COUNTRY_LIST), LB_SETCURSEL, 6, 0);  // Germany
     ASSERT_TRUE(postClick(country, IDOK));

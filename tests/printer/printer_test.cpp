@@ -12,17 +12,10 @@
 #include "settings/settings_state.h"
 #include "spool_failures.h"
 #include "tests/core/hand_blocks.h"
+#include "window_cases.h"
 
 namespace {
 using Names = std::vector<std::string>;
-
-// Highlights an entry of the Select Printer list as a user's click does.
-void highlight(HWND dialog, int index) {
-    HWND list = GetDlgItem(dialog, IDC_PRINTER_LIST);
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PRINTER_LIST, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list));
-}
 
 class FindPrinterTest : public PrinterTest {
 protected:
@@ -50,7 +43,7 @@ TEST_F(FindPrinterTest, DialogListsOnlyMatchesFollowsTheHighlightAndRefills) {
     EXPECT_TRUE(choose(&name, [](HWND dialog) {
         EXPECT_EQ(listEntries(dialog, IDC_PRINTER_LIST), (Names{"Alpha", "Charlie"}));
         EXPECT_EQ(controlText(dialog, IDC_PRINTER_PORT), portFilePath("Alpha"));
-        highlight(dialog, 1);
+        runSteps(dialog, {::choose(IDC_PRINTER_LIST, 1)});
         EXPECT_EQ(controlText(dialog, IDC_PRINTER_PORT), portFilePath("Charlie"));
         pressButton(dialog, IDOK);
     }));
@@ -81,7 +74,7 @@ TEST_F(FindPrinterTest, HandsBackTheConfirmedQueueWhateverHappensToTheSpooler) {
             ASSERT_TRUE(addQueue(queue, ModelDriver, portFilePath(queue.substr(0, 5))));
         std::string name;
         EXPECT_TRUE(choose(&name, [&](HWND dialog) {
-            highlight(dialog, 1);
+            runSteps(dialog, {::choose(IDC_PRINTER_LIST, 1)});
             for (const std::string& queue : deleted) ASSERT_TRUE(deleteQueue(queue));
             pressButton(dialog, IDOK);
         }));
@@ -153,7 +146,7 @@ TEST_F(SendSettingsTest, SendsAndStoresOnlyWhenEveryStepSucceeds) {
             if (row.obstacle == Cancel) watcher.answer(IDCANCEL);
             if (row.obstacle == DeleteChosen)
                 watcher.expect([](HWND dialog) {
-                    highlight(dialog, 1);
+                    runSteps(dialog, {choose(IDC_PRINTER_LIST, 1)});
                     deleteQueue("Dot");
                     pressButton(dialog, IDOK);
                 });

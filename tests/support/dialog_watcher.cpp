@@ -62,27 +62,6 @@ void pressButton(HWND dialog, int id) {
     EndDialog(dialog, IDCANCEL);
 }
 
-std::vector<std::string> listEntries(HWND window, int id) {
-    HWND list = GetDlgItem(window, id);
-    const bool combo = hasClass(list, "ComboBox");
-    std::vector<std::string> entries;
-    const LRESULT count = SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        char text[512] = "";
-        if (SendMessageA(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0) < LRESULT{sizeof text})
-            SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        entries.push_back(text);
-    }
-    return entries;
-}
-
-std::string selectedText(HWND window, int id) {
-    HWND list = GetDlgItem(window, id);
-    const LRESULT index = SendMessageA(list, hasClass(list, "ComboBox") ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
-    const std::vector<std::string> entries = listEntries(window, id);
-    return index >= 0 && index < static_cast<LRESULT>(entries.size()) ? entries[index] : "";
-}
-
 DialogWatcher::DialogWatcher() : known_(threadDialogs()) {
     activeWatcher = this;
     timer_ = SetTimer(nullptr, 0, 15, onTimer);

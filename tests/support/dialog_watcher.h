@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "remote_window.h"  // controlText, listEntries, selectedText
+
 struct DialogSnapshot {
     std::string caption;
     std::string text;  // a message box's message; "" for other dialogs
@@ -23,11 +25,6 @@ struct DialogSnapshot {
 // Presses a button as a user can: only one that is there, enabled and
 // visible. Any other press fails the test and closes the dialog instead.
 void pressButton(HWND dialog, int id);
-
-// The entries of a list box or drop-down list, and the selected entry's
-// text ("" with none selected).
-std::vector<std::string> listEntries(HWND window, int id);
-std::string selectedText(HWND window, int id);
 
 class DialogWatcher {
 public:

@@ -21,7 +21,8 @@ struct WindowStep {
 };
 
 // ---- Actions --------------------------------------------------------------
-// Picks entry `index` of a list, with the CBN_SELCHANGE the pick sends.
+// Picks entry `index` of a list or drop-down list, with the notification
+// the pick sends (LBN_SELCHANGE and CBN_SELCHANGE are the same code).
 WindowStep choose(int listId, int index);
 // Gives a field the focus, types `text` over what it holds, one character at
 // a time (an empty text deletes it), and leaves the field for the tree unless

@@ -65,7 +65,7 @@ TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores
             "Norway", "Portugal", "Spain", "Sweden",  "Turkey",  "UK",     "Other country"};
         EXPECT_EQ(listEntries(dialog, IDC_COUNTRY_LIST), countries);
         EXPECT_EQ(selectedText(dialog, IDC_COUNTRY_LIST), "Germany");
-        SendDlgItemMessageA(dialog, IDC_COUNTRY_LIST, LB_SETCURSEL, 0, 0);  // then changes their mind
+        runSteps(dialog, {choose(IDC_COUNTRY_LIST, 0)});  // then changes their mind
         pressButton(dialog, IDCANCEL);
     });
     click(IDC_RESTORE_DEFAULT);
@@ -74,7 +74,7 @@ TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores
     EXPECT_EQ(programKeyWriteTime(), written);
 
     watcher.expect([](HWND dialog) {
-        SendDlgItemMessageA(dialog, IDC_COUNTRY_LIST, LB_SETCURSEL, 4, 0);  // "Finland"
+        runSteps(dialog, {choose(IDC_COUNTRY_LIST, 4)});  // "Finland"
         pressButton(dialog, IDOK);
     });
     click(IDC_RESTORE_DEFAULT);
