@@ -82,12 +82,3 @@ TEST_F(Persistence, StoredValuesGoodCorruptAndForeign) {
     resetProgramKey();
     EXPECT_FALSE(loadStoredSettings());  // a first run: nothing stored
 }
-
-TEST(IniPathFor, ReplacesTheExtensionOfTheFileName) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"C:\\tools\\corvex.exe", "C:\\tools\\corvex.ini"},
-        {"C:\\tools\\corvex.v2.exe", "C:\\tools\\corvex.v2.ini"},
-        {"C:\\my.tools\\corvex", "C:\\my.tools\\corvex.ini"},  // a dot in a folder is no extension
-    };
-    for (const auto& tc : cases) EXPECT_EQ(iniPathFor(tc.first), tc.second);
-}
