@@ -37,13 +37,9 @@ TEST(Profile, ShowsTheTextsAndNumbersOfThePages) {
         {roman, 0, "\nPage length = Free\nFree page length = 1833\n"},
         {roman, 0, "\nTractor = 3\n"},
         {roman, 1, "\nPrint pass = 1 Pass\n"},
-        {CountryDefaultTable[4], 0, "\nEmulation = IBM\n"},
         {CountryDefaultTable[4], 0, "\nCharacter set = Graphic 2\n"},
-        {CountryDefaultTable[4], 0, "\nInternational character = Sweden\n"},
         {CountryDefaultTable[4], 0, "\nPage length = 12 Inch\nFree page length = 2160\n"},
         {CountryDefaultTable[4], 0, "\nPoint size = 10.5\n"},
-        {CountryDefaultTable[4], 0, "\nAuto feed XT = Off\n"},
-        {CountryDefaultTable[4], 0, "\nBaud rate = 9600\n"},
         {CountryDefaultTable[4], 0, "\nRight margin = 80\nCentering Position = 40\n"},
         {CountryDefaultTable[16], 1, "\nCode page = KU (EPSON)\n"},
         {CountryDefaultTable[16], 1, "[Profile]\nModel = 1\n"},
@@ -53,47 +49,42 @@ TEST(Profile, ShowsTheTextsAndNumbersOfThePages) {
     EXPECT_EQ(writeProfile(roman, 0).find("Print pass"), std::string::npos);
 }
 
+#define MODEL_0 "[Profile]\nModel = 0\n"  // lines 1 and 2
+
 TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
     const struct {
-        const char* body;  // after "[Profile]\nModel = 0\n" on lines 1 and 2 (Model = 1 for a body
-        int line;          // starting with a blank, which takes line 3)
+        const char* text;
+        int line;  // 0: the whole profile
         const char* message;
     } cases[] = {
-        {" \n[Print Style]\nFont = Courier-SC\n[Character set]\nCode page = KU (EPSON)\n", 5,
+        {"[Profile]\nModel = 1\n[Print Style]\nFont = Courier-SC\n[Character set]\nCode page = KU (EPSON)\n", 4,
          "Font: \"Courier-SC\" is not one of: Draft, Courier, Prestige, Roman, Sans Serif, Script\n"},
-        {"[Print Style]\nFont = Roma\n", 4, "Font: \"Roma\" is not one of: Draft, Bold PS, Courier"},
-        {"[Page Format]\nTop margin = 451\n", 4, "Top margin: 451 is outside 0 to 450"},
-        {"[Page Format]\nFree page length = 1,980\n", 4, "not a number"},
-        {"[Print Style]\nPitch = 7.5 CPI\n[Page Format]\nLeft margin = 118\n", 6, "outside 0 to 117"},
-        {"[Print Style]\nFont = Draft\n[Page Format]\nLine/Inch = Scalable\n", 6, "is not one of: 1, 1.5"},
-        {"[Emulation]\nEmulation = IBM\n[Character set]\nCharacter set = Italic\n", 6,
+        {MODEL_0 "[Print Style]\nFont = Roma\n", 4, "Font: \"Roma\" is not one of: Draft, Bold PS, Courier"},
+        {MODEL_0 "[Page Format]\nTop margin = 451\n", 4, "Top margin: 451 is outside 0 to 450"},
+        {MODEL_0 "[Page Format]\nFree page length = 1,980\n", 4, "not a number"},
+        {MODEL_0 "[Print Style]\nPitch = 7.5 CPI\n[Page Format]\nLeft margin = 118\n", 6, "outside 0 to 117"},
+        {MODEL_0 "[Print Style]\nFont = Draft\n[Page Format]\nLine/Inch = Scalable\n", 6, "is not one of: 1, 1.5"},
+        {MODEL_0 "[Emulation]\nEmulation = IBM\n[Character set]\nCharacter set = Italic\n", 6,
          "is not one of: Graphic 1, Graphic 2"},
-        {"[Character set]\nCode page = KU (EPSON)\n", 4, "Code page: \"KU (EPSON)\" is not one of: USA"},
-        {"[Print Style]\nPrint pass = 1 Pass\n", 4, "only model variant 1"},
-        {"[Reserved]\nByte 23 = 256\n", 4, "Byte 23: \"256\" is not a number from 0 to 255"},
-        {"[Print Styl]\nFont = Draft\n", 3,
-         "unknown section [Print Styl]; the sections are Profile, Print Style"},
-        {"[Print Style]\nFnt = Draft\n", 4, "unknown key \"Fnt\" in this section; its keys are Font, Pitch"},
-        {"[Print Style]\nFont = Draft\nFont = Roman\n", 5, "Font is given twice (first on line 4)"},
-        {"[Print Style]\nFont Draft\n", 4, "expected \"Label = Value\""},
+        {MODEL_0 "[Character set]\nCode page = KU (EPSON)\n", 4, "Code page: \"KU (EPSON)\" is not one of: USA"},
+        {MODEL_0 "[Print Style]\nPrint pass = 1 Pass\n", 4, "only model variant 1"},
+        {MODEL_0 "[Reserved]\nByte 23 = 256\n", 4, "Byte 23: \"256\" is not a number from 0 to 255"},
+        {MODEL_0 "[Print Styl]\nFont = Draft\n", 3, "unknown section [Print Styl]; the sections are Profile, Print Style"},
+        {MODEL_0 "[Print Style]\nFnt = Draft\n", 4, "unknown key \"Fnt\" in this section; its keys are Font, Pitch"},
+        {MODEL_0 "[Print Style]\nFont = Draft\nFont = Roman\n", 5, "Font is given twice (first on line 4)"},
+        {MODEL_0 "[Print Style]\nFont Draft\n", 4, "expected \"Label = Value\""},
+        // The model variant must be named, and be one of the two.
+        {"[Emulation]\nEmulation = IBM\n", 0, "the profile names no model variant"},
+        {"\n[Profile]\nModel = 2\n", 3, "Model: \"2\" is not one of: 0 (standard model), 1"},
     };
     for (const auto& c : cases) {
         SettingsBlock result = CountryDefaultTable[1];
         std::vector<ProfileError> errors;
-        const std::string header = c.body[0] == ' ' ? "[Profile]\nModel = 1\n" : "[Profile]\nModel = 0\n";
-        EXPECT_FALSE(readBack(header + c.body, CountryDefaultTable[0], &result, &errors));
-        EXPECT_EQ(result, CountryDefaultTable[1]) << c.body;
-        ASSERT_EQ(errors.size(), 1u) << c.body;
-        EXPECT_EQ(errors[0].line, c.line) << c.body;
+        EXPECT_FALSE(readBack(c.text, CountryDefaultTable[0], &result, &errors));
+        EXPECT_EQ(result, CountryDefaultTable[1]) << c.text;
+        ASSERT_EQ(errors.size(), 1u) << c.text;
+        EXPECT_EQ(errors[0].line, c.line) << c.text;
         EXPECT_NE((errors[0].message + "\n").find(c.message), std::string::npos) << errors[0].message;
-    }
-    // The model variant must be named, and be one of the two.
-    for (const char* text : {"[Emulation]\nEmulation = IBM\n", "\n[Profile]\nModel = 2\n"}) {
-        std::vector<ProfileError> errors;
-        SettingsBlock result{};
-        EXPECT_FALSE(readBack(text, CountryDefaultTable[0], &result, &errors));
-        ASSERT_EQ(errors.size(), 1u);
-        EXPECT_EQ(errors[0].line, text[0] == '\n' ? 3 : 0) << errors[0].message;
     }
 }
 

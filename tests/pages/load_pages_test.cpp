@@ -101,14 +101,6 @@ TEST_F(PagesTest, ListsFollowModelEmulationCodePageAndFont) {
         EXPECT_EQ(listEntries(window, c.list).size(), static_cast<size_t>(c.count));
         EXPECT_EQ(selectedText(window, c.list), c.selected);
     }
-    // A.G.M. and Auto CR only for IBM; their labels always.
-    for (int emulation : {1, 0}) {
-        load(usaWith({{0, emulation << 6}}));
-        for (int id : {IDC_AGM, IDC_AUTO_CR})
-            EXPECT_EQ(IsWindowEnabled(GetDlgItem(window, id)) != 0, emulation == 1);
-        for (int id : {IDC_AGM_LABEL, IDC_AUTO_CR_LABEL})
-            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, id)));
-    }
 }
 
 // Each numeric entry: how many characters may be typed, its up-down bound

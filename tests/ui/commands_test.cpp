@@ -57,7 +57,7 @@ TEST_F(CommandsTest, EveryExitRouteAsksAndOnlyYesDestroysTheWindow) {
 TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores) {
     storeProgramSettings(6, 0, CountryDefaultTable[6]);  // Germany
     ASSERT_NE(openMainWindow(), nullptr);
-    runSteps(window, {page(5), choose(IDC_INTERNATIONAL, 9)});  // an edit a reload would undo
+    runSteps(window, {enabled(IDC_AGM, false), page(5), choose(IDC_INTERNATIONAL, 9)});  // an edit a reload would undo
     const ULONGLONG written = programKeyWriteTime();
     watcher.expect([](HWND dialog) {
         const std::vector<std::string> countries = {
@@ -81,7 +81,7 @@ TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores
     EXPECT_EQ(storedBlock(), CountryDefaultTable[4]);
     EXPECT_EQ(readProgramDword("SelectedCountry"), 4u);
     // The pages show Finland's row; the page on view stays.
-    runSteps(window, {selected(IDC_EMULATION, "IBM"), selected(IDC_INTERNATIONAL, "Sweden"),
+    runSteps(window, {selected(IDC_EMULATION, "IBM"), enabled(IDC_AGM, true), selected(IDC_INTERNATIONAL, "Sweden"),
                       selected(IDC_PAGE_LENGTH, "12 Inch"), choose(IDC_INTERNATIONAL, 0)});
 }
 

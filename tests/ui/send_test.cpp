@@ -58,31 +58,15 @@ TEST_F(SendTest, SendsWhatTheUserChoseOnSeveralPages) {
     // IBM; the second set under IBM (code 3), Norway, Portugal; Bold; Auto
     // LF, tear off Auto, buffer ALL, Auto feed XT On; 19200, Even; margins
     // and centering; top of form.
-    runSteps(window, {page(1),
-                      choose(IDC_EMULATION, 1),
-                      page(5),
-                      choose(IDC_CHARACTER_SET, 1),
-                      choose(IDC_INTERNATIONAL, 9),
-                      choose(IDC_CODE_PAGE, 2),
-                      page(4),
-                      choose(IDC_BOLD, 1),
-                      page(6),
-                      choose(IDC_AUTO_LF, 1),
-                      choose(IDC_TEAR_OFF, 1),
-                      choose(IDC_BUFFER_CONTROL, 3),
-                      choose(IDC_AUTO_FEED_XT, 0),
-                      page(7),
-                      choose(IDC_BAUD_RATE, 7),
-                      choose(IDC_PARITY, 3),
-                      choose(IDC_DATA_LENGTH, 1),
-                      page(2),
-                      type(IDC_TOP_MARGIN, "12"),
-                      type(IDC_BOTTOM_MARGIN, "30"),
-                      type(IDC_LEFT_MARGIN, "5"),
-                      type(IDC_CENTERING, "41"),
-                      page(8),
-                      type(IDC_TRACTOR, "45"),
-                      type(IDC_FRICTION, "900")});
+    // clang-format off
+    runSteps(window, {page(1), choose(IDC_EMULATION, 1),
+                      page(5), choose(IDC_CHARACTER_SET, 1), choose(IDC_INTERNATIONAL, 9), choose(IDC_CODE_PAGE, 2),
+                      page(4), choose(IDC_BOLD, 1),
+                      page(6), choose(IDC_AUTO_LF, 1), choose(IDC_TEAR_OFF, 1), choose(IDC_BUFFER_CONTROL, 3), choose(IDC_AUTO_FEED_XT, 0),
+                      page(7), choose(IDC_BAUD_RATE, 7), choose(IDC_PARITY, 3), choose(IDC_DATA_LENGTH, 1),
+                      page(2), type(IDC_TOP_MARGIN, "12"), type(IDC_BOTTOM_MARGIN, "30"), type(IDC_LEFT_MARGIN, "5"), type(IDC_CENTERING, "41"),
+                      page(8), type(IDC_TRACTOR, "45"), type(IDC_FRICTION, "900")});
+    // clang-format on
     click(IDC_SEND_SETTINGS);
 
     // Worked out by hand from the block's layout.
