@@ -31,13 +31,6 @@ TEST(Packing, ScalableLineSpacingFollowsThePointSize) {
     EXPECT_EQ(b.bytes[11], 0);
 }
 
-TEST(AsciiToInt, ReadsLikeAPlainConversion) {
-    const std::pair<const char*, int> cases[] = {
-        {"42", 42}, {"  \t17", 17}, {"-7", -7}, {"+3", 3}, {"12ab", 12}, {"abc", 0}, {"", 0}, {nullptr, 0},
-    };
-    for (const auto& tc : cases) EXPECT_EQ(asciiToInt(tc.first), tc.second) << (tc.first ? tc.first : "null");
-}
-
 // Lists with no entry selected (a stored value no entry stands for) keep the
 // starting block's field, so nothing spills into a neighbour; the font packs
 // Draft and the page length counts as "Free" (here an empty entry).

@@ -67,27 +67,21 @@ TEST_F(PagesTest, ListsFollowModelEmulationCodePageAndFont) {
         int count;
         const char* selected;
     } cases[] = {
-        {0, {}, IDC_LINE_SPACING, 14, "6"},                // 180, Draft
         {0, {{10, 158}}, IDC_LINE_SPACING, 14, ""},        // what "Scalable" packs at 10.5 points
         {0, {{4, 7}, {10, 0}}, IDC_LINE_SPACING, 14, ""},  // "Scalable" needs font code 8 or more
         {0, {{4, 8}, {10, 0}}, IDC_LINE_SPACING, 15, "Scalable"},
         {0, {}, IDC_PAGE_LENGTH, 8, "11 Inch"},                        // 11880: the named row before "Free"
         {0, {{12, 0xF8}, {13, 0x2A}}, IDC_PAGE_LENGTH, 8, "Free"},     // 11000
         {0, {{12, 0xA0}, {13, 0x32}}, IDC_PAGE_LENGTH, 8, "12 Inch"},  // 12960
-        {0, {{0, 0x00}}, IDC_CHARACTER_SET, 3, "Italic"},
         {0, {{0, 0x20}}, IDC_CHARACTER_SET, 3, "Graphic 2"},  // code 2 is never stored
         {0, {{0, 0x30}}, IDC_CHARACTER_SET, 3, "Graphic 2"},
         {0, {{0, 0x60}}, IDC_CHARACTER_SET, 2, "Graphic 1"},  // IBM
         {0, {{0, 0x70}}, IDC_CHARACTER_SET, 2, "Graphic 2"},
-        {1, {{0, 0x30}, {1, 17}}, IDC_CHARACTER_SET, 2, "Graphic 2"},
         {1, {{0, 0x30}, {1, 23}}, IDC_CHARACTER_SET, 1, "Graphic 1"},  // the variant's "Italic" code page
-        {0, {{4, 13}}, IDC_FONT, 14, "Roman-SC"},
         {0, {{4, 4}}, IDC_FONT, 14, ""},  // codes 4 and 9 have no font
-        {1, {{1, 17}}, IDC_FONT, 11, "Draft"},
         {1, {{1, 18}, {4, 11}}, IDC_FONT, 6, ""},  // from "KU (EPSON)" on no scalable fonts
         {1, {{1, 18}, {4, 8}}, IDC_FONT, 6, "Script"},
         {1, {{1, 2}, {4, 11}}, IDC_FONT, 11, "Courier-SC"},
-        {0, {{1, 17}}, IDC_CODE_PAGE, 18, "ISO 8859-2"},
         {0, {{1, 18}}, IDC_CODE_PAGE, 18, ""},
         {1, {{1, 23}}, IDC_CODE_PAGE, 24, "Italic"},
         {0, {{6, 0}}, IDC_AUTO_FEED_XT, 2, "On"},  // 0 is "On", listed first
