@@ -34,8 +34,7 @@ TEST_F(CommandsTest, EveryExitRouteAsksAndOnlyYesDestroysTheWindow) {
         {WM_COMMAND, IDC_EXIT}, {WM_COMMAND, IDCANCEL}, {WM_COMMAND, IDOK}, {WM_SYSCOMMAND, SC_CLOSE}};
     for (const auto& r : routes) {
         SCOPED_TRACE(r.param);
-        storeProgramSettings(6, 0, CountryDefaultTable[6]);
-        ASSERT_NE(openMainWindow(), nullptr);
+        ASSERT_NE(openMainWindow(0, 6, CountryDefaultTable[6]), nullptr);
         const ULONGLONG written = programKeyWriteTime();
         for (int answer : {IDNO, IDYES}) {
             watcher.answer(answer);
@@ -54,8 +53,7 @@ TEST_F(CommandsTest, EveryExitRouteAsksAndOnlyYesDestroysTheWindow) {
 }
 
 TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores) {
-    storeProgramSettings(6, 0, CountryDefaultTable[6]);  // Germany
-    ASSERT_NE(openMainWindow(), nullptr);
+    ASSERT_NE(openMainWindow(0, 6, CountryDefaultTable[6]), nullptr);  // Germany
     runSteps(window, {enabled(IDC_AGM, false), page(5), choose(IDC_INTERNATIONAL, 9)});  // an edit a reload would undo
     const ULONGLONG written = programKeyWriteTime();
     watcher.expect([](HWND dialog) {

@@ -30,6 +30,14 @@ HWND MainWindowTest::openMainWindow() {
     return window;
 }
 
+HWND MainWindowTest::openMainWindow(int model, int country, const SettingsBlock& block) {
+    if (window && IsWindow(window)) DestroyWindow(window);
+    takeQuitMessage();
+    writeIni(model ? "[Main]\r\nModel=1\r\n" : "[Main]\r\nModel=0\r\n");
+    storeProgramSettings(country, model, block);
+    return openMainWindow();
+}
+
 void MainWindowTest::click(int id) {
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(window, id)));

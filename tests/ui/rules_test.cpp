@@ -83,11 +83,7 @@ protected:
             showPage(window, 0);
             return;
         }
-        if (window) DestroyWindow(window);
-        takeQuitMessage();
-        writeIni(model ? "[Main]\r\nModel=1\r\n" : "[Main]\r\nModel=0\r\n");
-        storeProgramSettings(model ? 0 : row, model, block);
-        ASSERT_NE(openMainWindow(), nullptr);
+        ASSERT_NE(openMainWindow(model, model ? 0 : row, block), nullptr);
     }
 };
 

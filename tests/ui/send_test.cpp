@@ -26,12 +26,8 @@ protected:
     // set, which must be stored and sent all the same; returns that block.
     SettingsBlock openOn(int country, int model, SettingsBlock stored) {
         for (int k : {23, 28, 29, 30, 31}) stored.bytes[k] = static_cast<uint8_t>(k);
-        if (window) DestroyWindow(window);
-        takeQuitMessage();
-        writeIni(model ? "[Main]\r\nModel=1\r\n" : nullptr);
-        storeProgramSettings(country, model, stored);
         removePortFile(Queue);
-        EXPECT_NE(openMainWindow(), nullptr);
+        EXPECT_NE(openMainWindow(model, country, stored), nullptr);
         writeProgramValue("Settings", REG_NONE, nullptr, 0);  // so only the send can store it again
         return stored;
     }

@@ -32,9 +32,7 @@ using TreeTest = MainWindowTest;
 TEST_F(TreeTest, EachItemShowsExactlyItsPage) {
     for (int model : {0, 1}) {
         SCOPED_TRACE(model);
-        writeIni(model ? "[Main]\r\nModel=1\r\n" : nullptr);
-        storeProgramSettings(0, model, CountryDefaultTable[model ? VariantDefaultRow : 0]);
-        ASSERT_NE(openMainWindow(), nullptr);
+        ASSERT_NE(openMainWindow(model, 0, CountryDefaultTable[model ? VariantDefaultRow : 0]), nullptr);
         expectOnlyPageShown(window, 0, model == 1);
         for (int shown : {1, 2, 3, 4, 5, 6, 7, 8, 2, 0}) {
             runSteps(window, {page(shown)});
@@ -55,7 +53,5 @@ TEST_F(TreeTest, EachItemShowsExactlyItsPage) {
         EXPECT_EQ(ShownPage, 0);
         notify(IDC_SETTINGS_TREE, TVN_SELCHANGEDA, 9);  // beyond the nine pages: none shown
         expectOnlyPageShown(window, -1, false);
-        DestroyWindow(window);
-        takeQuitMessage();
     }
 }
