@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <commctrl.h>
 
 #include <fstream>
 #include <string>
@@ -93,8 +92,6 @@ TEST(Catalogue, MatchesTheWindowsStringTableAndLabels) {
             EXPECT_EQ(loadString(AllTextLists[i]->firstId + k), AllTextLists[i]->texts[k])
                 << AllTextLists[i]->firstId + k;
     for (const CataloguePage& page : CataloguePages) EXPECT_EQ(loadString(page.stringId), page.name);
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&controls);
     HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), "ROVOVUV", nullptr, quietProc, 0);
     ASSERT_NE(window, nullptr);
     for (const Setting& setting : Settings)

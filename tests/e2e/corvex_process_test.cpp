@@ -67,7 +67,6 @@ TEST_F(CorvexProcess, FirstRunChoosesCountrySendsAndTheNextStartUsesWhatWasStore
     HWND main = waitForWindow(process.dwProcessId, "Quillset", Patience);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(readProgramDword("SelectedCountry"), 6u);
-    EXPECT_EQ(readProgramDword("Model"), 0u);
     EXPECT_EQ(storedBlock(), CountryDefaultTable[6]);
     ASSERT_TRUE(postClick(main, IDC_ABOUT));
     HWND about = waitForWindow(process.dwProcessId, "About Quillset", Patience);

@@ -125,8 +125,7 @@ TEST_F(CharacterTableTest, ReportsEachFailureAndKeepsTheDialogOpen) {
         std::function<void()> arrange;
         std::string message;  // the text; a closing # stands for an error code
     };
-    const std::string missing =
-        "File <" + path + "> could not be find.";
+    const std::string missing = "File <" + path + "> could not be find.";
     const Failure failures[] = {
         {"no printer, no file", nullptr, nullptr, {}, "Printer Driver <Velmora DX-4170> is not installed."},
         {"missing file", "", nullptr, {}, missing},

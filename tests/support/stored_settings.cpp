@@ -62,12 +62,9 @@ ULONGLONG programKeyWriteTime() {
 }
 
 std::string iniPathBeside(const std::string& exePath) {
-    std::string path = exePath;
-    if (path.empty()) {
-        char own[MAX_PATH];
-        const DWORD length = GetModuleFileNameA(nullptr, own, sizeof own);
-        path.assign(own, length < sizeof own ? length : 0);
-    }
+    char own[MAX_PATH] = "";
+    if (exePath.empty() && GetModuleFileNameA(nullptr, own, sizeof own) >= sizeof own) own[0] = '\0';  // cut short
+    const std::string path = exePath.empty() ? own : exePath;
     return path.substr(0, path.find_last_of('.')) + ".ini";
 }
 
