@@ -33,7 +33,7 @@ protected:
 };
 
 TEST_F(CharacterTableTest, ListsFollowTheModelAndTheEmulation) {
-    for (const auto& [variant, epson, ibm] : {std::make_tuple(0, 20u, 19u), std::make_tuple(1, 30u, 29u)}) {
+    for (const auto& [variant, epson, ibm] : {std::make_tuple(0, size_t{20}, size_t{19}), std::make_tuple(1, size_t{30}, size_t{29})}) {
         SCOPED_TRACE(variant);
         ModelVariant = static_cast<uint8_t>(variant);
         DialogWatcher watcher;
