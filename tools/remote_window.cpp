@@ -73,10 +73,12 @@ std::vector<std::string> listEntries(HWND dialog, int listId) {
         // is asked through SendMessageA; ask for UTF-16 openly and convert.
         const LRESULT length = SendMessageW(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
         std::vector<wchar_t> wide(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
-        if (length > 0) SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+        if (length > 0)
+            SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
         const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
         std::string text(bytes > 0 ? static_cast<size_t>(bytes) : 1, '\0');
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, &text[0], static_cast<int>(text.size()), nullptr,
+                            nullptr);
         text.resize(text.size() - 1);  // the closing null
         entries.push_back(text);
     }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-
+#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -80,9 +80,8 @@ protected:
 INT_PTR CALLBACK quietProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 std::string labelText(HWND window, int id) {
-    std::string label;
-    for (char c : controlText(window, id))
-        if (c != '&') label += c;
+    std::string label = controlText(window, id);
+    label.erase(std::remove(label.begin(), label.end(), '&'), label.end());
     return label.substr(0, label.rfind(" :"));
 }
 

@@ -57,15 +57,14 @@ TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
         int line;  // 0: the whole profile
         const char* message;
     } cases[] = {
-        {"[Profile]\nModel = 1\n[Print Style]\nFont = Courier-SC\n[Character set]\nCode page = KU (EPSON)\n", 4,
-         "Font: \"Courier-SC\" is not one of: Draft, Courier, Prestige, Roman, Sans Serif, Script\n"},
+        // clang-format off
+        {"[Profile]\nModel = 1\n[Print Style]\nFont = Courier-SC\n[Character set]\nCode page = KU (EPSON)\n", 4, "Font: \"Courier-SC\" is not one of: Draft, Courier, Prestige, Roman, Sans Serif, Script\n"},
         {MODEL_0 "[Print Style]\nFont = Roma\n", 4, "Font: \"Roma\" is not one of: Draft, Bold PS, Courier"},
         {MODEL_0 "[Page Format]\nTop margin = 451\n", 4, "Top margin: 451 is outside 0 to 450"},
         {MODEL_0 "[Page Format]\nFree page length = 1,980\n", 4, "not a number"},
         {MODEL_0 "[Print Style]\nPitch = 7.5 CPI\n[Page Format]\nLeft margin = 118\n", 6, "outside 0 to 117"},
         {MODEL_0 "[Print Style]\nFont = Draft\n[Page Format]\nLine/Inch = Scalable\n", 6, "is not one of: 1, 1.5"},
-        {MODEL_0 "[Emulation]\nEmulation = IBM\n[Character set]\nCharacter set = Italic\n", 6,
-         "is not one of: Graphic 1, Graphic 2"},
+        {MODEL_0 "[Emulation]\nEmulation = IBM\n[Character set]\nCharacter set = Italic\n", 6, "is not one of: Graphic 1, Graphic 2"},
         {MODEL_0 "[Character set]\nCode page = KU (EPSON)\n", 4, "Code page: \"KU (EPSON)\" is not one of: USA"},
         {MODEL_0 "[Print Style]\nPrint pass = 1 Pass\n", 4, "only model variant 1"},
         {MODEL_0 "[Reserved]\nByte 23 = 256\n", 4, "Byte 23: \"256\" is not a number from 0 to 255"},
@@ -76,6 +75,7 @@ TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
         // The model variant must be named, and be one of the two.
         {"[Emulation]\nEmulation = IBM\n", 0, "the profile names no model variant"},
         {"\n[Profile]\nModel = 2\n", 3, "Model: \"2\" is not one of: 0 (standard model), 1"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SettingsBlock result = CountryDefaultTable[1];

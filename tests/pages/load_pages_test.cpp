@@ -73,12 +73,12 @@ TEST_F(PagesTest, ListsFollowModelEmulationCodePageAndFont) {
         {0, {}, IDC_PAGE_LENGTH, 8, "11 Inch"},                        // 11880: the named row before "Free"
         {0, {{12, 0xF8}, {13, 0x2A}}, IDC_PAGE_LENGTH, 8, "Free"},     // 11000
         {0, {{12, 0xA0}, {13, 0x32}}, IDC_PAGE_LENGTH, 8, "12 Inch"},  // 12960
-        {0, {{0, 0x20}}, IDC_CHARACTER_SET, 3, "Graphic 2"},  // code 2 is never stored
+        {0, {{0, 0x20}}, IDC_CHARACTER_SET, 3, "Graphic 2"},           // code 2 is never stored
         {0, {{0, 0x30}}, IDC_CHARACTER_SET, 3, "Graphic 2"},
         {0, {{0, 0x60}}, IDC_CHARACTER_SET, 2, "Graphic 1"},  // IBM
         {0, {{0, 0x70}}, IDC_CHARACTER_SET, 2, "Graphic 2"},
         {1, {{0, 0x30}, {1, 23}}, IDC_CHARACTER_SET, 1, "Graphic 1"},  // the variant's "Italic" code page
-        {0, {{4, 4}}, IDC_FONT, 14, ""},  // codes 4 and 9 have no font
+        {0, {{4, 4}}, IDC_FONT, 14, ""},                               // codes 4 and 9 have no font
         {1, {{1, 18}, {4, 11}}, IDC_FONT, 6, ""},  // from "KU (EPSON)" on no scalable fonts
         {1, {{1, 18}, {4, 8}}, IDC_FONT, 6, "Script"},
         {1, {{1, 2}, {4, 11}}, IDC_FONT, 11, "Courier-SC"},

@@ -35,7 +35,8 @@ inline void expectErrorBox(const DialogSnapshot& box, const std::string& expecte
     EXPECT_EQ(box.caption, "Quillset");
     std::string text = box.text;
     const size_t digits = text.find_last_not_of("0123456789") + 1;
-    if (expected.back() == '#' && digits < text.size() && text[digits] != '0') text.replace(digits, text.npos, "#");
+    if (expected.back() == '#' && digits < text.size() && text[digits] != '0')
+        text.replace(digits, text.npos, "#");
     EXPECT_EQ(text, expected);
     EXPECT_TRUE(box.stopIcon);
     EXPECT_EQ(box.buttons, std::vector<int>{IDOK});

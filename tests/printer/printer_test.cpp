@@ -152,7 +152,8 @@ TEST_F(SendSettingsTest, SendsAndStoresOnlyWhenEveryStepSucceeds) {
             if (row.message && !watcher.seen().empty()) expectErrorBox(watcher.seen().back(), row.message);
         }
         if (!spoolFile.empty()) {
-            EXPECT_TRUE(row.obstacle == Directory ? RemoveDirectoryA(spoolFile.c_str()) : removeDevFullLink(spoolFile));
+            EXPECT_TRUE(row.obstacle == Directory ? RemoveDirectoryA(spoolFile.c_str())
+                                                  : removeDevFullLink(spoolFile));
         }
         ASSERT_FALSE(HasFatalFailure());
         EXPECT_EQ(sent, row.message == nullptr && row.obstacle != Cancel);

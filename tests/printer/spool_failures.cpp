@@ -46,17 +46,17 @@ bool linkToDevFull(const std::string& path) {
     if (!unixName || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH) ||
         !(target = unixName(wide)))
         return false;
-    std::string command = std::string(R"(sh -c "ln -sf /dev/full \"$0\" || exit; i=0; while [ ! -e \"$0.done\" ] )"
-                                      R"(&& [ $i -lt 600 ]; do sleep 0.1; i=$((i + 1)); done; rm -f \"$0\" \"$0.done\"" ")") +
-                          target + "\"";
+    std::string line = R"(sh -c "ln -sf /dev/full \"$0\" || exit; i=0; while [ ! -e \"$0.done\" ] && )"
+                       R"([ $i -lt 600 ]; do sleep 0.1; i=$((i + 1)); done; rm -f \"$0\" \"$0.done\"" ")" +
+                       std::string(target) + "\"";
     HeapFree(GetProcessHeap(), 0, target);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA("/bin/sh", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    PROCESS_INFORMATION shell = {};
+    if (!CreateProcessA("/bin/sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &shell))
         return false;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    CloseHandle(shell.hProcess);
+    CloseHandle(shell.hThread);
     // Wine starts a Unix program but cannot wait for it.
     for (int i = 0; i < 300 && !listed(path); ++i) Sleep(10);
     return listed(path);

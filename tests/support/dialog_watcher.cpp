@@ -75,10 +75,6 @@ DialogWatcher::~DialogWatcher() {
 
 void DialogWatcher::expect(Handler handler) { handlers_.push_back(std::move(handler)); }
 
-void DialogWatcher::answer(int button) {
-    expect([button](HWND dialog) { pressButton(dialog, button); });
-}
-
 void CALLBACK DialogWatcher::onTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (activeWatcher) activeWatcher->poll();
 }

@@ -35,7 +35,9 @@ public:
     DialogWatcher& operator=(const DialogWatcher&) = delete;
 
     void expect(Handler handler);  // for the next dialog that appears
-    void answer(int button);       // snapshot the next dialog, press `button`
+    void answer(int button) {      // snapshot the next dialog, press `button`
+        expect([button](HWND dialog) { pressButton(dialog, button); });
+    }
     void ignore(HWND window) { known_.push_back(window); }
     const std::vector<DialogSnapshot>& seen() const { return seen_; }
 

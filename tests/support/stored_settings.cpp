@@ -63,7 +63,8 @@ ULONGLONG programKeyWriteTime() {
 
 std::string iniPathBeside(const std::string& exePath) {
     char own[MAX_PATH] = "";
-    if (exePath.empty() && GetModuleFileNameA(nullptr, own, sizeof own) >= sizeof own) own[0] = '\0';  // cut short
+    if (exePath.empty() && GetModuleFileNameA(nullptr, own, sizeof own) >= sizeof own)
+        own[0] = '\0';  // cut short
     const std::string path = exePath.empty() ? own : exePath;
     return path.substr(0, path.find_last_of('.')) + ".ini";
 }
