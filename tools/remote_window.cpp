@@ -55,13 +55,11 @@ std::string controlText(HWND dialog, int id) {
     return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
 
-namespace {
 bool isComboBox(HWND list) {
     wchar_t name[16] = L"";
     GetClassNameW(list, name, 16);
     return lstrcmpiW(name, L"ComboBox") == 0;
 }
-}  // namespace
 
 std::vector<std::string> listEntries(HWND dialog, int listId) {
     HWND list = GetDlgItem(dialog, listId);

@@ -18,6 +18,8 @@ HWND waitForWindow(DWORD processId, const char* caption, DWORD timeoutMs, HWND e
 bool waitForWindowGone(HWND window, DWORD timeoutMs);
 
 std::string controlText(HWND dialog, int id);
+// A drop-down list (combo box) rather than a list box.
+bool isComboBox(HWND list);
 // The entries of a list box or drop-down list, and the selected entry's
 // text ("" with none selected).
 std::vector<std::string> listEntries(HWND dialog, int listId);

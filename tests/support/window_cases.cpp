@@ -31,11 +31,9 @@ void runSteps(HWND window, const std::vector<WindowStep>& steps) {
         int low = -1, high = -1;
         HTREEITEM item = TreeView_GetRoot(control);
         std::string joined;
-        char className[16] = "";
         switch (s.kind) {
             case WindowStep::Choose:  // the selection, then the notification a user's pick sends
-                GetClassNameA(control, className, sizeof className);
-                SendMessageA(control, _stricmp(className, "ComboBox") ? LB_SETCURSEL : CB_SETCURSEL,
+                SendMessageA(control, isComboBox(control) ? CB_SETCURSEL : LB_SETCURSEL,
                              static_cast<WPARAM>(s.low), 0);
                 SendMessageA(window, WM_COMMAND, MAKEWPARAM(s.id, CBN_SELCHANGE),
                              reinterpret_cast<LPARAM>(control));
