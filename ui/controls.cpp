@@ -2,72 +2,113 @@
 
 #include <commctrl.h>
 
+#include <iterator>
 #include <vector>
 
 #include "settings/settings_block.h"
 #include "common/window_helpers.h"
 
-void fillList(HWND window, int listId, UINT firstStringId, int count) {
-    SendDlgItemMessageA(window, listId, CB_RESETCONTENT, 0, 0);
-    for (int i = 0; i < count; ++i) appendListString(window, listId, firstStringId + static_cast<UINT>(i));
+namespace {
+// The handles of controls already looked up, by id. Under Wine a lookup by
+// id asks the server for the dialog's whole list of children, which costs
+// more than the message it is for; checking a remembered handle (its parent
+// and its id, both kept in the process) costs next to nothing. A handle that
+// no longer is that dialog's control with that id is looked up afresh, so a
+// closed window, a new one or two ids sharing a slot never mislead.
+struct KnownControl {
+    HWND dialog;
+    int id;
+    HWND handle;
+};
+KnownControl knownControls[256];
+}  // namespace
+
+HWND dialogControl(HWND window, int id) {
+    KnownControl& known = knownControls[static_cast<unsigned>(id) % std::size(knownControls)];
+    if (known.handle && known.dialog == window && known.id == id && GetParent(known.handle) == window &&
+        GetDlgCtrlID(known.handle) == id)
+        return known.handle;
+    HWND handle = GetDlgItem(window, id);
+    known = {window, id, handle};
+    return handle;
 }
 
-void appendListString(HWND window, int listId, UINT stringId) {
-    // The list keeps its own copy of the text, so the temporary may go.
-    std::string text = loadString(stringId);
-    SendDlgItemMessageA(window, listId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+namespace {
+// A missing control makes the messages go nowhere and read as 0.
+LRESULT sendTo(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    return control ? SendMessageA(control, message, wParam, lParam) : 0;
 }
+
+int countOf(HWND list) {
+    const LRESULT count = sendTo(list, CB_GETCOUNT, 0, 0);
+    return count == CB_ERR || count < 0 ? 0 : static_cast<int>(count);
+}
+
+void appendTo(HWND list, UINT stringId) {
+    // The list keeps its own copy of the text, so the temporary may go.
+    const std::string text = loadString(stringId);
+    sendTo(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+}  // namespace
+
+void fillList(HWND window, int listId, UINT firstStringId, int count) {
+    HWND list = dialogControl(window, listId);
+    // Emptying an empty list shows nothing new, yet the combo box redraws
+    // itself for it: lists fresh from the template are left as they are.
+    if (countOf(list) > 0) sendTo(list, CB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < count; ++i) appendTo(list, firstStringId + static_cast<UINT>(i));
+}
+
+void appendListString(HWND window, int listId, UINT stringId) { appendTo(dialogControl(window, listId), stringId); }
 
 void selectListEntry(HWND window, int listId, int index) {
+    HWND list = dialogControl(window, listId);
     // CB_SETCURSEL with -1 clears the selection. An index past the end is
     // documented to do the same, but the combo box then also depends on how
     // its list box treats the bad index; asking for -1 outright is the one
     // form every implementation agrees on.
-    if (index < 0 || index >= listCount(window, listId)) index = -1;
-    SendDlgItemMessageA(window, listId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (index < 0 || index >= countOf(list)) index = -1;
+    sendTo(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 int listSelection(HWND window, int listId) {
     // No selection reads as CB_ERR; a missing control answers 0 to any
     // message, so it is checked first rather than taken for entry 0.
-    HWND list = GetDlgItem(window, listId);
+    HWND list = dialogControl(window, listId);
     if (list == nullptr) return NoSelection;
     LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
     return index == CB_ERR || index < 0 ? NoSelection : static_cast<int>(index);
 }
 
-int listCount(HWND window, int listId) {
-    LRESULT count = SendDlgItemMessageA(window, listId, CB_GETCOUNT, 0, 0);
-    return count == CB_ERR || count < 0 ? 0 : static_cast<int>(count);
-}
+int listCount(HWND window, int listId) { return countOf(dialogControl(window, listId)); }
 
 void enableControl(HWND window, int id, bool enabled) {
-    HWND control = GetDlgItem(window, id);
+    HWND control = dialogControl(window, id);
     if (control) EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
 void setupNumericEntry(HWND window, int editId, int spinId, int maxChars, int low, int high) {
     // EM_LIMITTEXT restricts what the user types or pastes; text set from
     // code (WM_SETTEXT, the up-down writing its position) is not cut to it.
-    SendDlgItemMessageA(window, editId, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
+    HWND field = dialogControl(window, editId);
+    sendTo(field, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
     // Binding the same field again on a later load only replaces the buddy;
     // the up-down has no alignment style, so it stays where the template
     // placed it instead of snapping onto the field.
-    SendDlgItemMessageA(window, spinId, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(window, editId)),
-                        0);
+    sendTo(dialogControl(window, spinId), UDM_SETBUDDY, reinterpret_cast<WPARAM>(field), 0);
     setSpinRange(window, spinId, low, high);
 }
 
 void setSpinRange(HWND window, int spinId, int low, int high) {
     // UDM_SETRANGE32 only stores the bounds: the position keeps its value and
     // the field its text until the position is set again.
-    SendDlgItemMessageA(window, spinId, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
+    sendTo(dialogControl(window, spinId), UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
 }
 
 void spinRange(HWND window, int spinId, int* low, int* high) {
     int lo = 0;
     int hi = 0;
-    SendDlgItemMessageA(window, spinId, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lo),
+    sendTo(dialogControl(window, spinId), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lo),
                         reinterpret_cast<LPARAM>(&hi));
     if (low) *low = lo;
     if (high) *high = hi;
@@ -79,7 +120,7 @@ void setSpinPosition(HWND window, int spinId, int position) {
     // writes it into the bound field, with the locale's thousands separator
     // from 1000 on; the field's text (and so its EN_UPDATE / EN_CHANGE) is
     // rewritten only when the formatted number differs from what it shows.
-    SendDlgItemMessageA(window, spinId, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+    sendTo(dialogControl(window, spinId), UDM_SETPOS32, 0, static_cast<LPARAM>(position));
 }
 
 int spinPosition(HWND window, int spinId) {
@@ -89,7 +130,7 @@ int spinPosition(HWND window, int spinId) {
     // the last position, which is what is returned then.
     BOOL failed = FALSE;
     LRESULT position =
-        SendDlgItemMessageA(window, spinId, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed));
+        sendTo(dialogControl(window, spinId), UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed));
     return static_cast<int>(position);
 }
 

@@ -7,6 +7,10 @@
 
 #include <windows.h>
 
+// The dialog's control with this id, or null. Cheaper than GetDlgItem when
+// asked again for the same control, as the page switch and the rules do.
+HWND dialogControl(HWND window, int id);
+
 // ---- Drop-down lists ------------------------------------------------------
 
 // Empties the list, then appends `count` string resources with consecutive

@@ -200,9 +200,9 @@ int loadPages(HWND window) {
     loadSimpleLists(window, block, internationalAndIbmOnly, std::size(internationalAndIbmOnly));
     // A.G.M. and Auto CR mean something only to the IBM emulation; their
     // labels stay enabled.
-    const BOOL ibm = emulation(block) == 1 ? TRUE : FALSE;
-    EnableWindow(GetDlgItem(window, IDC_AGM), ibm);
-    EnableWindow(GetDlgItem(window, IDC_AUTO_CR), ibm);
+    const bool ibm = emulation(block) == 1;
+    enableControl(window, IDC_AGM, ibm);
+    enableControl(window, IDC_AUTO_CR, ibm);
 
     static const SimpleList installAndSerial[] = {
         {IDC_AUTO_LF, IDS_AUTO_LF_FIRST, 2, autoLF},

@@ -8,6 +8,7 @@
 #include "resource.h"
 #include "settings/settings_state.h"
 #include "ui/control_rules.h"
+#include "ui/controls.h"
 #include "common/window_helpers.h"
 
 uint8_t ShownPage = NoPageShown;
@@ -173,17 +174,19 @@ void runPageRules(HWND window, unsigned page) {
 }
 
 // Makes the first top-level item the selected one. The tree reports that as
-// a selection change, so the page switch runs once more, nested in here.
-void selectFirstTreeItem(HWND window) {
+// a selection change, so the page switch runs, nested in here. False when
+// the tree has no first item to select.
+bool selectFirstTreeItem(HWND window) {
     HWND tree = GetDlgItem(window, IDC_SETTINGS_TREE);
-    if (!tree) return;
+    if (!tree) return false;
     auto first = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    if (!first) return;
+    if (!first) return false;
     TVITEMA item = {};
     item.mask = TVIF_PARAM | TVIF_HANDLE;
     item.hItem = first;
-    if (!SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return;
+    if (!SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return false;
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first));
+    return true;
 }
 }  // namespace
 
@@ -208,7 +211,14 @@ int buildSettingsTree(HWND window) {
 }
 
 int showPage(HWND window, unsigned page) {
-    for (const PageControl& control : PageControls) ShowWindow(GetDlgItem(window, control.id), SW_HIDE);
+    // The first page switch selects the tree's first item before anything
+    // else: the tree reports that as a selection change, whose nested switch
+    // shows "Print Style" and runs its rules. When that was the page asked
+    // for, everything is done; doing it all again here would only hide and
+    // show the same controls and run the same rules on the same values.
+    if (ShownPage == NoPageShown && selectFirstTreeItem(window) && ShownPage == page) return 1;
+
+    for (const PageControl& control : PageControls) ShowWindow(dialogControl(window, control.id), SW_HIDE);
 
     // A page index outside the nine pages (never produced by the tree, whose
     // item parameters are 0 to 8) shows nothing and runs no rule.
@@ -216,12 +226,11 @@ int showPage(HWND window, unsigned page) {
         for (const PageControl& control : PageControls) {
             if (control.page != page) continue;
             if (control.variantOnly && ModelVariant != 1) continue;
-            ShowWindow(GetDlgItem(window, control.id), SW_SHOWNORMAL);
+            ShowWindow(dialogControl(window, control.id), SW_SHOWNORMAL);
         }
         runPageRules(window, page);
     }
 
-    if (ShownPage == NoPageShown) selectFirstTreeItem(window);
     // An index beyond the pages is kept as 9, never cut down to a byte: a
     // low byte of 255 would read as "no page shown yet" and make the next
     // switch select the first item again.
