@@ -39,9 +39,13 @@ TEST_F(CharacterTableTest, ListsFollowTheModelAndTheEmulation) {
         ModelVariant = static_cast<uint8_t>(variant);
         DialogWatcher watcher;
         watcher.expect([epson = epson, ibm = ibm](HWND dialog) {
-            // The system gives the focus to the first control (&Print);
-            // every change of emulation starts again at the first table.
+            // WM_INITDIALOG answers TRUE, so the system gives the focus to the
+            // first control (&Print); Wine's activation would give it there
+            // anyway, so the answer itself is read (asking again refills the
+            // lists as at the start). Every change of emulation starts again
+            // at the first table.
             EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
+            EXPECT_EQ(SendMessageA(dialog, WM_INITDIALOG, 0, 0), TRUE);
             runSteps(dialog,
                      {entries(IDC_TABLE_EMULATION, "EPSON|IBM"), selected(IDC_TABLE_EMULATION, "EPSON"),
                       selected(IDC_TABLE_LIST, "ASCII"), choose(IDC_TABLE_LIST, 5),
@@ -208,6 +212,9 @@ TEST(CharacterTablePages, SelectTheTableByItsPublicNumber) {
     };
     const std::string directory = windowsPath(std::string(QUILLSET_BUILD_DIR) + "/character_tables/");
     const std::string resets[] = {"\x1B@", std::string("\x1B[K\x02\x00\x00\x16", 7)};
+    // 10 cpi, then the margins at the first and the 80th column (ESC/P ESC P,
+    // ESC l, ESC Q; Proprinter DC2, ESC X).
+    const std::string layouts[] = {std::string("\x1BP\x1Bl\x00\x1BQ\x50", 7), "\x12\x1BX\x01\x50"};
     for (const auto& p : pages) {
         const std::string epson =
             std::string("\x1B(t\x03\x00\x01", 6) + char(p.d2) + char(p.d3) + "\x1Bt\x01";
@@ -223,7 +230,7 @@ TEST(CharacterTablePages, SelectTheTableByItsPublicNumber) {
             const std::string page = readFileBytes(directory + made[emulation].file + ".PRN");
             SCOPED_TRACE(made[emulation].file);
             ASSERT_GT(page.size(), 100u);
-            EXPECT_EQ(page.rfind(resets[emulation], 0), 0u);
+            EXPECT_EQ(page.rfind(resets[emulation] + layouts[emulation], 0), 0u);
             EXPECT_EQ(page.substr(page.size() - resets[emulation].size() - 1), "\f" + resets[emulation]);
             EXPECT_EQ(page.find(made[emulation].numbered ? made[emulation].selection
                                                          : made[emulation].command) != std::string::npos,
