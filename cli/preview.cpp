@@ -26,7 +26,7 @@ namespace {
 constexpr uint8_t ESC = 0x1B;
 
 // A character table as the data selects it: its name as the references give
-// it, and its name for the conversion library (nullptr when there is none).
+// it, and its names for the conversion libraries.
 struct Table {
     Table(std::string name = "", std::string iconvName = "", unsigned windowsCodePage = 0)
         : name(std::move(name)), iconvName(std::move(iconvName)), windowsCodePage(windowsCodePage) {}
@@ -97,23 +97,17 @@ bool nationalCode(uint8_t code) {
     return false;
 }
 
-void appendUtf8(uint32_t cp, std::string* out) {
-    if (cp < 0x80) {
-        *out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        *out += static_cast<char>(0xC0 | (cp >> 6));
-        *out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        *out += static_cast<char>(0xE0 | (cp >> 12));
-        *out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        *out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+// A code the library maps to a C0 or C1 control character has no graphic
+// character in its table as the library knows it.
+bool controlCharacter(const std::string& utf8) {
+    const auto byte = [&](size_t i) { return static_cast<uint8_t>(utf8[i]); };
+    return (utf8.size() == 1 && (byte(0) < 0x20 || byte(0) == 0x7F)) ||
+           (utf8.size() == 2 && byte(0) == 0xC2 && byte(1) < 0xA0);
 }
 
 // Whether the platform's conversion knows the table; and one byte through
 // it: the character as UTF-8, or "" when the library has no graphic
-// character for the byte (it maps the code to a control character, or not
-// at all).
+// character for the byte.
 #ifdef _WIN32
 constexpr const char* LibraryName = "the Windows code-page conversion";
 
@@ -126,10 +120,12 @@ std::string convertByte(const Table& table, uint8_t byte) {
     const char in = static_cast<char>(byte);
     wchar_t wide[2];
     const int count = MultiByteToWideChar(table.windowsCodePage, MB_ERR_INVALID_CHARS, &in, 1, wide, 2);
-    if (count != 1 || wide[0] < 0x20 || (wide[0] >= 0x7F && wide[0] < 0xA0)) return "";
-    std::string out;
-    appendUtf8(wide[0], &out);
-    return out;
+    if (count < 1) return "";
+    char utf8[8];
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide, count, utf8, sizeof utf8, nullptr, nullptr);
+    if (length < 1) return "";
+    const std::string out(utf8, static_cast<size_t>(length));
+    return controlCharacter(out) ? "" : out;
 }
 #else
 constexpr const char* LibraryName = "iconv";
@@ -148,7 +144,7 @@ iconv_t converterFor(const Table& table) {
     if (table.iconvName.empty()) return NoConverter;
     auto found = converters.find(table.iconvName);
     if (found == converters.end())
-        found = converters.emplace(table.iconvName, iconv_open("UTF-32LE", table.iconvName.c_str())).first;
+        found = converters.emplace(table.iconvName, iconv_open("UTF-8", table.iconvName.c_str())).first;
     return found->second;
 }
 
@@ -158,19 +154,16 @@ std::string convertByte(const Table& table, uint8_t byte) {
     if (!libraryKnows(table)) return "";
     const iconv_t converter = converterFor(table);
     char in = static_cast<char>(byte);
-    unsigned char wide[8] = {};
+    char utf8[8];
     char* inPointer = &in;
-    char* outPointer = reinterpret_cast<char*>(wide);
-    size_t inLeft = 1, outLeft = sizeof wide;
+    char* outPointer = utf8;
+    size_t inLeft = 1, outLeft = sizeof utf8;
     iconv(converter, nullptr, nullptr, nullptr, nullptr);
     if (iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) == static_cast<size_t>(-1) ||
-        outLeft != sizeof wide - 4)
+        outLeft == sizeof utf8)
         return "";
-    const uint32_t cp = wide[0] | wide[1] << 8 | wide[2] << 16 | static_cast<uint32_t>(wide[3]) << 24;
-    if (cp < 0x20 || (cp >= 0x7F && cp < 0xA0) || cp > 0xFFFF) return "";
-    std::string out;
-    appendUtf8(cp, &out);
-    return out;
+    const std::string out(utf8, sizeof utf8 - outLeft);
+    return controlCharacter(out) ? "" : out;
 }
 #endif
 
