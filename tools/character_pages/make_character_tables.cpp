@@ -51,10 +51,12 @@ constexpr TableSelection Tables[] = {
     {"Norway (PC865)", {9, 0}, 865, false, false},         // [T][C][O][E]; [P][O]
     {"Portugal (PC860)", {7, 0}, 860, false, false},       // [T][C][O][E]; [P][O]
     {"Turkey (PC857)", {11, 0}, 857, false, false},        // [T][C][E]; [P]
-    {"BRASCII", {25, 0}, 1040, false, false},              // [T][O][E]; [O][K]
-    {"Abicomp", {26, 0}, 1041, false, false},              // [O][E]; [O][K]
-    {"PC855 (Cyrillic)", {6, 0}, 855, false, false},       // [C][E]; [P]
-    {"PC866 (Russian)", {14, 0}, 866, false, false},       // [T][C][E]; [P]
+    // [C] gives 25 0 to its PC877; [T], [O] and [E], the ESC/P list itself,
+    // give it to BRASCII, which is followed. IBM: [O][K].
+    {"BRASCII", {25, 0}, 1040, false, false},
+    {"Abicomp", {26, 0}, 1041, false, false},         // [O][E]; [O][K]
+    {"PC855 (Cyrillic)", {6, 0}, 855, false, false},  // [C][E]; [P]
+    {"PC866 (Russian)", {14, 0}, 866, false, false},  // [T][C][E]; [P]
     // [C] marks GOST as having no number on its printer; [E], the ESC/P
     // list itself, gives 16 0, which is followed. IBM: [P] ("GOST").
     {"USSR GOST", {16, 0}, 8572, false, false},
@@ -62,7 +64,8 @@ constexpr TableSelection Tables[] = {
     {"Czech (Code MJK)", {28, 0}, None, false, false},    // [E]; no IBM number found
     {"PC852 (East Europe)", {10, 0}, 852, false, false},  // [T][C][E]; [P]
     // One character set with two public ESC/P numbers: [E] gives 127 2 and
-    // [C] 29 2; the list's two entries take one each. IBM: [P] ("8859/2").
+    // [C] 29 2 (its 29 n are the ISO 8859 parts); the list's two entries take
+    // one each. IBM: [P] ("8859/2") for both.
     {"ISO Latin 2", {127, 2}, 8592, false, false},
     {"Hungarian", {None, None}, None, false, false},  // no reference numbers it
     {"Bulgaria", {32, 0}, 1072, false, false},        // [E]; [K]
