@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
+#include "cli/preview.h"
 
 namespace {
 
@@ -79,6 +80,11 @@ int main(int argc, char** argv) {
         "--variant", decodeVariant,
         "Read the settings as model variant 1 (default: the model corvex.ini names, else standard)");
 
+    PreviewOptions previewOptions;
+    auto* preview = app.add_subcommand("preview", "Show a character-table page or other capture as printed");
+    preview->add_option("FILE", previewOptions.file, "The page or capture")->required();
+    preview->add_flag("--html", previewOptions.html, "Write an HTML page with bold and a monospace grid");
+
 #ifdef _WIN32
     std::string importFile;
     auto* importCommand = app.add_subcommand(
@@ -144,6 +150,7 @@ int main(int argc, char** argv) {
 #endif
         return decodeCapture(decodeFile, decodeHex, modelVariant);
     }
+    if (preview->parsed()) return previewCapture(previewOptions);
 #ifdef _WIN32
     if (importCommand->parsed()) return importProfile(importFile);
     if (queues->parsed()) return listQueues();

@@ -39,7 +39,13 @@ TEST_F(CharacterTableTest, ListsFollowTheModelAndTheEmulation) {
         ModelVariant = static_cast<uint8_t>(variant);
         DialogWatcher watcher;
         watcher.expect([epson = epson, ibm = ibm](HWND dialog) {
-            // Every change of emulation starts again at the first table.
+            // WM_INITDIALOG answers TRUE, so the system gives the focus to the
+            // first control (&Print); Wine's activation would give it there
+            // anyway, so the answer itself is read (asking again refills the
+            // lists as at the start). Every change of emulation starts again
+            // at the first table.
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
+            EXPECT_EQ(SendMessageA(dialog, WM_INITDIALOG, 0, 0), TRUE);
             runSteps(dialog,
                      {entries(IDC_TABLE_EMULATION, "EPSON|IBM"), selected(IDC_TABLE_EMULATION, "EPSON"),
                       selected(IDC_TABLE_LIST, "ASCII"), choose(IDC_TABLE_LIST, 5),
@@ -181,18 +187,56 @@ TEST_F(CharacterTableTest, ReportsEachFailureAndKeepsTheDialogOpen) {
     }
 }
 
-// The pages the build writes for the release: one per entry of both lists of
-// the variant (which hold the standard model's too), each a raw page that
-// starts with the emulation's reset and prints the grid with hex values.
-TEST(CharacterTablePages, TheBuildWritesOnePagePerTable) {
+// The pages the build writes for the release, one per entry of both lists of
+// the variant: each starts and ends with its emulation's reset and selects
+// its table by the number the public command references give, typed in here
+// from them (ESC/P "ESC ( t" d2 d3, Proprinter "ESC [ T" code page); a table
+// no reference numbers is not selected, and its heading says so.
+TEST(CharacterTablePages, SelectTheTableByItsPublicNumber) {
+    const int N = -1;  // no public number
+    const struct {
+        const char* word;
+        int d2, d3, codePage;
+    } pages[] = {
+        {"ASCII", N, N, N},  // the 7-bit codes only: no table to select
+        {"ITALIC", 0, 0, N},          {"USA", 1, 0, 437},           {"MULTILINGUAL", 3, 0, 850},
+        {"CANADA_FRENCH", 8, 0, 863}, {"NORWAY", 9, 0, 865},        {"PORTUGAL", 7, 0, 860},
+        {"TURKEY", 11, 0, 857},       {"BRASCII", 25, 0, 1040},     {"ABICOMP", 26, 0, 1041},
+        {"PC855", 6, 0, 855},         {"PC866", 14, 0, 866},        {"USSR_GOST", 16, 0, 8572},
+        {"POLISH", 27, 0, 8574},      {"CZECH", 28, 0, N},          {"PC852", 10, 0, 852},
+        {"ISOLATIN2", 127, 2, 8592},  {"HUNGARIAN", N, N, N},       {"BULGARIA", 32, 0, 1072},
+        {"ISO8859_2", 29, 2, 8592},   {"KU_EPSON_3PASS", 18, 0, N}, {"KU_EPSON_1PASS", 18, 0, N},
+        {"TIS_IBM_3PASS", 22, 0, N},  {"TIS_IBM_1PASS", 22, 0, N},  {"TIS_EPSON_3PASS", N, N, N},
+        {"TIS_EPSON_1PASS", N, N, N}, {"SIC_EPSON_3PASS", N, N, N}, {"SIC_EPSON_1PASS", N, N, N},
+        {"SIC_OKI_3PASS", N, N, N},   {"SIC_OKI_1PASS", N, N, N},
+    };
     const std::string directory = windowsPath(std::string(QUILLSET_BUILD_DIR) + "/character_tables/");
-    const std::string resets[] = {"\x1B@", "\x1B[K"};  // ESC/P; Proprinter "set initial conditions"
-    for (int emulation : {EpsonEmulation, IbmEmulation}) {
-        for (int position = 0; position < characterTableCount(emulation, 1); ++position) {
-            const std::string page =
-                readFileBytes(directory + characterTableFileName(emulation, position, 1));
-            EXPECT_EQ(page.rfind(resets[emulation], 0), 0u) << position;
-            EXPECT_NE(page.find("41 A  42 B"), std::string::npos) << position;
+    const std::string resets[] = {"\x1B@", std::string("\x1B[K\x02\x00\x00\x16", 7)};
+    // 10 cpi, then the margins at the first and the 80th column (ESC/P ESC P,
+    // ESC l, ESC Q; Proprinter DC2, ESC X).
+    const std::string layouts[] = {std::string("\x1BP\x1Bl\x00\x1BQ\x50", 7), "\x12\x1BX\x01\x50"};
+    for (const auto& p : pages) {
+        const std::string epson =
+            std::string("\x1B(t\x03\x00\x01", 6) + char(p.d2) + char(p.d3) + "\x1Bt\x01";
+        const std::string ibm =
+            std::string("\x1B[T\x04\x00\x00\x00", 7) + char(p.codePage >> 8) + char(p.codePage);
+        const struct {
+            std::string file, selection, command;
+            bool numbered;
+        } made[] = {{std::string("EPSON_") + p.word, epson, "\x1B(t", p.d2 != N},
+                    {std::string("IBM_") + p.word, ibm, "\x1B[T", p.codePage != N}};
+        for (int emulation : {EpsonEmulation, IbmEmulation}) {
+            if (emulation == IbmEmulation && std::string(p.word) == "ITALIC") continue;  // no IBM list entry
+            const std::string page = readFileBytes(directory + made[emulation].file + ".PRN");
+            SCOPED_TRACE(made[emulation].file);
+            ASSERT_GT(page.size(), 100u);
+            EXPECT_EQ(page.rfind(resets[emulation] + layouts[emulation], 0), 0u);
+            EXPECT_EQ(page.substr(page.size() - resets[emulation].size() - 1), "\f" + resets[emulation]);
+            EXPECT_EQ(page.find(made[emulation].numbered ? made[emulation].selection
+                                                         : made[emulation].command) != std::string::npos,
+                      made[emulation].numbered);
+            EXPECT_EQ(page.find("No public selection number") != std::string::npos,
+                      !made[emulation].numbered && std::string(p.word) != "ASCII");
         }
     }
 }

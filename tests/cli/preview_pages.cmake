@@ -1,0 +1,94 @@
+# quillset preview on every character-table page the build wrote: each runs
+# through with no command the preview has to name (so no page sends a byte
+# its table or mode takes as a command), no printed line is wider than the
+# 80 columns the page sets, and a few pages show at a few codes the
+# characters their code pages hold there (typed in from the code-page
+# charts). The same script runs the native quillset and, through the Wine
+# wrapper given as RUN, quillset.exe.
+#   cmake [-DRUN=<wrapper>] -DQUILLSET=<quillset> -DTABLES=<dir> -P preview_pages.cmake
+cmake_minimum_required(VERSION 3.20)  # lists keep their empty entries
+set(expected  # page|text of a grid cell
+    "EPSON_PC866.PRN|80 А" "IBM_PC866.PRN|80 А" "EPSON_PC852.PRN|A5 ą" "IBM_PC852.PRN|A5 ą"
+    "EPSON_ISO8859_2.PRN|B1 ą" "IBM_ISO8859_2.PRN|B1 ą" "EPSON_ISOLATIN2.PRN|B1 ą" "IBM_ISOLATIN2.PRN|B1 ą"
+    "EPSON_USA.PRN|81 ü" "IBM_USA.PRN|81 ü" "EPSON_MULTILINGUAL.PRN|9B ø" "IBM_TURKEY.PRN|A6 Ğ"
+    "EPSON_TIS_IBM_3PASS.PRN|A1 ก" "EPSON_TIS_IBM_1PASS.PRN|B4 ด"
+    "EPSON_ITALIC.PRN|8B   8C   8D" "EPSON_BRASCII.PRN|C1 ? C2 ?" "IBM_HUNGARIAN.PRN|A0 ? A1 ?")
+string(ASCII 128 first)
+string(ASCII 191 last)
+set(continuation "[${first}-${last}]")  # UTF-8 continuation bytes: not columns of their own
+file(GLOB pages ${TABLES}/*.PRN)
+list(LENGTH pages count)
+set(faults "")
+if(NOT count EQUAL 59)
+    string(APPEND faults "expected 59 pages in ${TABLES}, found ${count}\n")
+endif()
+foreach(page ${pages})
+    get_filename_component(name ${page} NAME)
+    # quillset.exe reads "/..." as an option: give it the page by drive.
+    set(path ${page})
+    if(RUN)
+        set(path Z:${page})
+    endif()
+    # Into files, not pipes: the services Wine starts keep a pipe open.
+    execute_process(COMMAND ${RUN} ${QUILLSET} preview ${path} RESULT_VARIABLE code
+                    OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/preview.out ERROR_FILE ${CMAKE_CURRENT_BINARY_DIR}/preview.err)
+    file(READ ${CMAKE_CURRENT_BINARY_DIR}/preview.out out)
+    file(READ ${CMAKE_CURRENT_BINARY_DIR}/preview.err err)
+    if(NOT code EQUAL 0 OR err MATCHES "offset")
+        string(APPEND faults "${name}: exit ${code}: ${err}\n")
+    endif()
+    string(REPLACE "\r" "" out "${out}")
+    # One list entry per line: the characters lists treat specially become x.
+    string(REGEX REPLACE "[][;\\\\]" "x" lines "${out}")
+    string(REPLACE "\n" ";" lines "${lines}")
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "${continuation}" "" narrow "${line}")
+        string(LENGTH "${narrow}" width)
+        if(width GREATER 80)
+            string(APPEND faults "${name}: a line of ${width} columns: ${line}\n")
+        endif()
+    endforeach()
+    foreach(case IN LISTS expected)
+        string(REPLACE "|" ";" case "${case}")
+        list(GET case 0 file)
+        list(GET case 1 cell)
+        string(FIND "${out}" "${cell}" at)
+        if(file STREQUAL name AND at EQUAL -1)
+            string(APPEND faults "${name}: no \"${cell}\" in:\n${out}\n")
+        endif()
+    endforeach()
+endforeach()
+# What a page cannot show: the HTML page's bold heading, a table the
+# conversion lacks (named once), and a command the preview does not know
+# (named with its offset), in a capture of the reset, "A", ESC 6, "B".
+string(ASCII 27 esc)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/unknown.prn "${esc}@A${esc}6B")
+set(runs  # option|file|exit code|text on standard output or error
+    "--html|${TABLES}/EPSON_USA.PRN|0|<pre><b>Velmora DX-4170 character table</b>\n"
+    "|${TABLES}/IBM_BRASCII.PRN|0|T 1040) is not known to"
+    "|${CMAKE_CURRENT_BINARY_DIR}/unknown.prn|1|unknown.prn: offset 3: unknown command ESC 0x36 ('6')\n")
+foreach(run IN LISTS runs)
+    string(REPLACE "|" ";" run "${run}")
+    list(GET run 0 option)
+    list(GET run 1 file)
+    list(GET run 2 expectedCode)
+    list(GET run 3 text)
+    if(RUN)
+        set(file Z:${file})
+    endif()
+    execute_process(COMMAND ${RUN} ${QUILLSET} preview ${option} ${file} RESULT_VARIABLE code
+                    OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/preview.out ERROR_FILE ${CMAKE_CURRENT_BINARY_DIR}/preview.err)
+    file(READ ${CMAKE_CURRENT_BINARY_DIR}/preview.out out)
+    file(READ ${CMAKE_CURRENT_BINARY_DIR}/preview.err err)
+    string(REPLACE "\r" "" both "${out}${err}")
+    string(FIND "${both}" "${text}" at)
+    string(REGEX MATCHALL "not known to" named "${err}")
+    list(LENGTH named times)
+    if(NOT code EQUAL expectedCode OR at EQUAL -1 OR times GREATER 1)
+        string(APPEND faults "preview ${file}: exit ${code}, no \"${text}\" once in:\n${out}${err}\n")
+    endif()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "${faults}")
+endif()
+message(STATUS "${count} pages previewed")
