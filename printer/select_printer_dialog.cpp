@@ -2,10 +2,11 @@
 
 #include <vector>
 
-#include "printer/find_printer.h"
 #include "printer/model_printers.h"
 #include "resource.h"
 #include "common/window_helpers.h"
+
+std::string rememberedPrinterName;
 
 namespace {
 // The entry's whole text, however long: LB_GETTEXT writes as many characters

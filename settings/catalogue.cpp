@@ -88,15 +88,6 @@ const TextList StandardFont = texts(430, StandardFontTexts);
 const TextList VariantFont = texts(450, VariantFontTexts);
 const TextList Polarity = texts(1149, PolarityTexts);
 
-// The variant offers only its six non-scalable fonts with the code pages
-// from "KU (EPSON)" on; "Italic" (23) leaves it one character set.
-constexpr int FirstCodePageWithoutScalableFonts = 18;
-constexpr int VariantNonScalableFontCount = 6;
-constexpr int ItalicCodePage = 23;
-constexpr int StandardCodePageCount = 18;
-// Font codes from 8 ("Script") on offer "Scalable" line spacing.
-constexpr uint8_t FirstScalableLineSpacingFont = 8;
-
 using PC = PageChoices;
 constexpr int None = 0;
 
@@ -187,7 +178,7 @@ ListView listFor(const Setting& setting, const PageChoices& choices, uint8_t mod
     } else if (setting.list == &CharacterSet) {
         // EPSON on the standard model has all three; IBM, and the variant
         // whatever the emulation, start at "Graphic 1".
-        if (variant || choices.emulation == 1) {
+        if (variant || choices.emulation == IbmEmulation) {
             view.offset = 1;
             view.count = variant && choices.codePage == ItalicCodePage ? 1 : 2;
         }
@@ -249,7 +240,7 @@ PageChoices shownChoices(const SettingsBlock& block, uint8_t modelVariant) {
     // code 2 as "Graphic 2" like 3; the shorter lists show "Graphic 2" only
     // for code 3 when they have it.
     const uint8_t set = characterSet(block);
-    if (modelVariant != 1 && c.emulation == 0)
+    if (modelVariant != 1 && c.emulation == EpsonEmulation)
         c.characterSet = set == 0 ? 0 : set == 1 ? 1 : 2;
     else
         c.characterSet = set == 3 && !(modelVariant == 1 && c.codePage == ItalicCodePage) ? 1 : 0;

@@ -10,7 +10,7 @@
 #include "resources/resource.h"
 #include "settings/settings_state.h"
 #include "settings/value_tables.h"
-#include "ui/controls.h"
+#include "common/controls.h"
 #include "ui/load_pages.h"
 
 namespace {
@@ -18,13 +18,6 @@ namespace {
 // A list without a selection reads as this byte, which is past every entry.
 constexpr int NoEntry = 255;
 
-constexpr int Epson = 0;
-constexpr int Ibm = 1;
-constexpr uint8_t ItalicCodePage = 23;
-// Code pages from "BRASCII" on have no scalable fonts.
-constexpr int LastCodePageWithScalableFonts = 5;
-constexpr int LineSpacingSixIndex = 8;     // "6"
-constexpr int PitchProportionalIndex = 5;  // "P.S"
 // At 7.5 inch (1350 / 180) and more the margins get their widest ranges.
 constexpr int LongPageLength = 1350;
 constexpr int WidestTopMargin = 450;
@@ -41,8 +34,8 @@ int selectionByte(HWND window, int listId) {
 }
 
 // The non-scalable fonts head the font list; the scalable ("-SC") ones follow.
-int nonScalableFontCount() { return isVariant() ? 6 : 8; }
-int fontCount() { return isVariant() ? 11 : 14; }
+int nonScalableFontCount() { return isVariant() ? VariantNonScalableFontCount : StandardNonScalableFontCount; }
+int fontCount() { return isVariant() ? VariantFontCount : StandardFontCount; }
 UINT firstFontString() { return isVariant() ? IDS_FONT_VARIANT_FIRST : IDS_FONT_STANDARD_FIRST; }
 
 void fillCharacterSetList(HWND window, int first, int last) {
@@ -60,7 +53,7 @@ void applyEmulationRule(HWND window) {
     // "Italic" (entry 0) exists only for EPSON on the standard model. The
     // variant goes by the code page it was last loaded or sent with, not by
     // the Code page list.
-    int first = emulation == Ibm ? 1 : 0;
+    int first = emulation == IbmEmulation ? 1 : 0;
     int last = 2;
     if (isVariant()) {
         first = 1;
@@ -71,8 +64,8 @@ void applyEmulationRule(HWND window) {
                     isVariant() && listCount(window, IDC_CHARACTER_SET) == 2 ? 1 : 0);
 
     // A.G.M. and Auto CR mean something only outside the EPSON emulation.
-    enableControl(window, IDC_AGM, emulation != Epson);
-    enableControl(window, IDC_AUTO_CR, emulation != Epson);
+    enableControl(window, IDC_AGM, emulation != EpsonEmulation);
+    enableControl(window, IDC_AUTO_CR, emulation != EpsonEmulation);
     charsetListEmulation = static_cast<uint8_t>(emulation);
 }
 

@@ -9,7 +9,7 @@
 #include "resources/resource.h"
 #include "settings/settings_state.h"
 #include "settings/value_tables.h"
-#include "ui/controls.h"
+#include "common/controls.h"
 
 uint8_t charsetListEmulation = 0;
 uint16_t leftMarginPosition = 0;
@@ -33,18 +33,6 @@ void loadSimpleLists(HWND window, const SettingsBlock& block, const SimpleList* 
 }
 
 bool isVariant() { return ModelVariant == 1; }
-
-// The variant offers only its non-scalable fonts with the code pages from
-// "KU (EPSON)" on.
-constexpr uint8_t FirstCodePageWithoutScalableFonts = 18;
-constexpr int VariantFontCount = 11;
-constexpr int VariantNonScalableFontCount = 6;
-constexpr int StandardFontCount = 14;
-// Font codes from 8 ("Script") on can follow the point size.
-constexpr uint8_t FirstScalableLineSpacingFont = 8;
-constexpr uint8_t ItalicCodePage = 23;
-constexpr int StandardCodePageCount = 18;
-constexpr int VariantCodePageCount = 24;
 
 void loadFont(HWND window, const SettingsBlock& block) {
     int count = StandardFontCount;
@@ -134,7 +122,7 @@ void loadLeftAndRightMargins(HWND window, const SettingsBlock& block) {
 
 void loadCharacterSet(HWND window, const SettingsBlock& block) {
     const uint8_t code = characterSet(block);
-    if (!isVariant() && emulation(block) == 0) {
+    if (!isVariant() && emulation(block) == EpsonEmulation) {
         // EPSON on the standard model: "Italic", "Graphic 1", "Graphic 2";
         // the unused code 2 reads as "Graphic 2" like 3.
         fillList(window, IDC_CHARACTER_SET, IDS_CHARSET_FIRST, 3);
@@ -200,7 +188,7 @@ int loadPages(HWND window) {
     loadSimpleLists(window, block, internationalAndIbmOnly, std::size(internationalAndIbmOnly));
     // A.G.M. and Auto CR mean something only to the IBM emulation; their
     // labels stay enabled.
-    const bool ibm = emulation(block) == 1;
+    const bool ibm = emulation(block) == IbmEmulation;
     enableControl(window, IDC_AGM, ibm);
     enableControl(window, IDC_AUTO_CR, ibm);
 

@@ -9,7 +9,7 @@
 #include "resources/resource.h"
 #include "settings/value_tables.h"
 #include "ui/control_rules.h"
-#include "ui/controls.h"
+#include "common/controls.h"
 #include "ui/load_pages.h"
 
 namespace {

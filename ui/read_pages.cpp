@@ -1,7 +1,7 @@
 // Reading the page controls back as they stand: what Send Settings packs.
 // The window keeps no other copy of the user's choices.
 #include "resources/resource.h"
-#include "ui/controls.h"
+#include "common/controls.h"
 #include "ui/load_pages.h"
 
 namespace {
@@ -55,8 +55,15 @@ constexpr int EditEntryChars = 3;
 
 }  // namespace
 
+int readFieldNumber(HWND window, int editId, int maxChars, bool* isEmpty) {
+    const std::string text = fieldText(window, editId, maxChars);
+    if (isEmpty) *isEmpty = text.empty();
+    return asciiToInt(text.c_str());
+}
+
 PageChoices readPageChoices(HWND window) {
     PageChoices choices;
+    static_assert(NoSelection == CB_ERR, "a list without a selection reads as the core's NoSelection");
     for (const ListChoice& list : ListChoices) choices.*list.choice = listSelection(window, list.listId);
 
     // The free page length may show a thousands separator ("1,980"), so it and

@@ -6,15 +6,15 @@
 #include <commctrl.h>
 
 #include "resource.h"
+#include "settings/catalogue.h"
 #include "settings/settings_state.h"
 #include "ui/control_rules.h"
-#include "ui/controls.h"
+#include "common/controls.h"
 #include "common/window_helpers.h"
 
 uint8_t ShownPage = NoPageShown;
 
 namespace {
-constexpr unsigned PageCount = 9;
 constexpr int TreeTextBufferSize = 260;
 
 struct TreeItem {
@@ -222,7 +222,7 @@ int showPage(HWND window, unsigned page) {
 
     // A page index outside the nine pages (never produced by the tree, whose
     // item parameters are 0 to 8) shows nothing and runs no rule.
-    if (page < PageCount) {
+    if (page < static_cast<unsigned>(PageCount)) {
         for (const PageControl& control : PageControls) {
             if (control.page != page) continue;
             if (control.variantOnly && ModelVariant != 1) continue;
@@ -234,6 +234,6 @@ int showPage(HWND window, unsigned page) {
     // An index beyond the pages is kept as 9, never cut down to a byte: a
     // low byte of 255 would read as "no page shown yet" and make the next
     // switch select the first item again.
-    ShownPage = static_cast<uint8_t>(page < PageCount ? page : PageCount);
+    ShownPage = static_cast<uint8_t>(page < static_cast<unsigned>(PageCount) ? page : PageCount);
     return 1;
 }

@@ -8,6 +8,7 @@
 
 #include "dialog_watcher.h"
 #include "printer/find_printer.h"
+#include "printer/select_printer_dialog.h"
 #include "printer_queues.h"
 #include "stored_settings.h"
 

@@ -8,7 +8,7 @@
 #include "printer_fixture.h"
 #include "remote_window.h"
 #include "resource.h"
-#include "settings/send_settings.h"
+#include "printer/send_settings.h"
 #include "settings/settings_state.h"
 #include "spool_failures.h"
 #include "tests/core/hand_blocks.h"
