@@ -6,9 +6,6 @@
 
 #include <string>
 
-// The queue confirmed last in the dialog during this run.
-extern std::string rememberedPrinterName;
-
 // Modal, owned by `owner`. Returns the 0-based list position of the entry
 // confirmed with OK, and its text in `confirmedName`; -1 when cancelled or
 // when nothing was selected (`confirmedName` is then left empty).

@@ -48,7 +48,7 @@ void applyEmulationRule(HWND window) {
     const int emulation = selectionByte(window, IDC_EMULATION);
     // Showing the page again, or choosing the emulation in force, keeps the
     // user's character set.
-    if (emulation == charsetListEmulation) return;
+    if (emulation == windowState.charsetListEmulation) return;
 
     // "Italic" (entry 0) exists only for EPSON on the standard model. The
     // variant goes by the code page it was last loaded or sent with, not by
@@ -66,7 +66,7 @@ void applyEmulationRule(HWND window) {
     // A.G.M. and Auto CR mean something only outside the EPSON emulation.
     enableControl(window, IDC_AGM, emulation != EpsonEmulation);
     enableControl(window, IDC_AUTO_CR, emulation != EpsonEmulation);
-    charsetListEmulation = static_cast<uint8_t>(emulation);
+    windowState.charsetListEmulation = static_cast<uint8_t>(emulation);
 }
 
 void applyFontRule(HWND window) {

@@ -11,10 +11,6 @@
 #include "settings/value_tables.h"
 #include "common/controls.h"
 
-uint8_t charsetListEmulation = 0;
-uint16_t leftMarginPosition = 0;
-uint16_t rightMarginPosition = 0;
-
 namespace {
 
 // A list whose entry index is the field value itself.
@@ -116,8 +112,8 @@ void loadLeftAndRightMargins(HWND window, const SettingsBlock& block) {
 
     // Set after the fields, so whatever the rules wrote meanwhile is replaced.
     // The distances keep their low 16 bits, as all margin arithmetic does.
-    leftMarginPosition = static_cast<uint16_t>(row.columnWidth * leftColumns);
-    rightMarginPosition = static_cast<uint16_t>(row.columnWidth * rightColumns);
+    windowState.leftMarginPosition = static_cast<uint16_t>(row.columnWidth * leftColumns);
+    windowState.rightMarginPosition = static_cast<uint16_t>(row.columnWidth * rightColumns);
 }
 
 void loadCharacterSet(HWND window, const SettingsBlock& block) {
@@ -153,7 +149,7 @@ int loadPages(HWND window) {
     selectListEntry(window, IDC_PRINT_PASS, printPass(block));
     fillList(window, IDC_EMULATION, IDS_EMULATION_FIRST, 2);
     selectListEntry(window, IDC_EMULATION, emulation(block));
-    charsetListEmulation = emulation(block);
+    windowState.charsetListEmulation = emulation(block);
     loadLineSpacing(window, block);
     loadPageLength(window, block);
     loadTopAndBottomMargins(window, block);

@@ -61,7 +61,7 @@ BOOL onInitDialog(HWND window) {
     loadPages(window);
     showPage(window, 0);
     centerWindowOnScreen(window);
-    rememberedPrinterName.clear();
+    windowState.rememberedPrinterName.clear();
     // TRUE: the dialog manager gives the focus to the first control.
     return TRUE;
 }

@@ -1,7 +1,7 @@
 // The left and right margin rules and the pitch rule that ties them to the
 // Pitch list. The margins are kept twice: as columns in the fields, and as
-// distances from the left edge in 1/1440 inch (leftMarginPosition,
-// rightMarginPosition), so that a change of pitch can turn a margin back
+// distances from the left edge in 1/1440 inch (windowState.leftMarginPosition,
+// windowState.rightMarginPosition), so that a change of pitch can turn a margin back
 // into columns of the new pitch. The distances are 16-bit, as the printer
 // counts them.
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include "settings/value_tables.h"
 #include "ui/control_rules.h"
 #include "common/controls.h"
+#include "settings/settings_state.h"
 #include "ui/load_pages.h"
 
 namespace {
@@ -44,11 +45,11 @@ void applyPitchRule(HWND window) {
 
     // A margin the new pitch cannot print falls back to the left edge on the
     // left and to the widest line on the right.
-    int left = leftMarginPosition / row->columnWidth;
+    int left = windowState.leftMarginPosition / row->columnWidth;
     if (left < row->leftMin || left > row->leftMax) left = row->leftMin;
     setFieldNumber(window, IDC_LEFT_MARGIN, left);  // runs the left rule's text update
 
-    int right = rightMarginPosition / row->columnWidth;
+    int right = windowState.rightMarginPosition / row->columnWidth;
     if (right < row->rightMin || right > row->rightMax) right = row->rightMax;
     setFieldNumber(window, IDC_RIGHT_MARGIN, right);  // runs the right rule's text update
 
@@ -69,7 +70,7 @@ void applyLeftMarginRule(HWND window, UINT notification) {
         // and at the widest line of this pitch.
         const int left = fieldColumns(window, IDC_LEFT_MARGIN);
         setSpinRange(window, IDC_RIGHT_MARGIN_SPIN, left + MarginGap, row->rightMax);
-        leftMarginPosition = distance(left, *row);
+        windowState.leftMarginPosition = distance(left, *row);
         return;
     }
 
@@ -86,7 +87,7 @@ void applyLeftMarginRule(HWND window, UINT notification) {
     else if (typed > row->leftMax)
         corrected = row->leftMax;
     if (corrected >= 0) setFieldNumber(window, IDC_LEFT_MARGIN, corrected);
-    leftMarginPosition = distance(fieldColumns(window, IDC_LEFT_MARGIN), *row);
+    windowState.leftMarginPosition = distance(fieldColumns(window, IDC_LEFT_MARGIN), *row);
 }
 
 void applyRightMarginRule(HWND window, UINT notification) {
@@ -103,9 +104,9 @@ void applyRightMarginRule(HWND window, UINT notification) {
         // One column up or down is an arrow step and moves the kept distance
         // at once; a typed number or a wrap waits for the focus loss.
         const uint16_t now = distance(right, *row);
-        if (static_cast<uint16_t>(rightMarginPosition - now) == row->columnWidth ||
-            static_cast<uint16_t>(now - rightMarginPosition) == row->columnWidth)
-            rightMarginPosition = now;
+        if (static_cast<uint16_t>(windowState.rightMarginPosition - now) == row->columnWidth ||
+            static_cast<uint16_t>(now - windowState.rightMarginPosition) == row->columnWidth)
+            windowState.rightMarginPosition = now;
         return;
     }
 
@@ -129,5 +130,5 @@ void applyRightMarginRule(HWND window, UINT notification) {
         // left margin.
         setSpinPosition(window, IDC_RIGHT_MARGIN_SPIN, corrected);
     }
-    rightMarginPosition = distance(fieldColumns(window, IDC_RIGHT_MARGIN), *row);
+    windowState.rightMarginPosition = distance(fieldColumns(window, IDC_RIGHT_MARGIN), *row);
 }

@@ -12,8 +12,6 @@
 #include "common/controls.h"
 #include "common/window_helpers.h"
 
-uint8_t ShownPage = NoPageShown;
-
 namespace {
 constexpr int TreeTextBufferSize = 260;
 
@@ -191,7 +189,7 @@ bool selectFirstTreeItem(HWND window) {
 }  // namespace
 
 int buildSettingsTree(HWND window) {
-    ShownPage = NoPageShown;
+    windowState.ShownPage = NoPageShown;
     HWND tree = GetDlgItem(window, IDC_SETTINGS_TREE);
     HTREEITEM previous = TVI_LAST;
     for (const TreeItem& entry : TreeItems) {
@@ -216,7 +214,7 @@ int showPage(HWND window, unsigned page) {
     // shows "Print Style" and runs its rules. When that was the page asked
     // for, everything is done; doing it all again here would only hide and
     // show the same controls and run the same rules on the same values.
-    if (ShownPage == NoPageShown && selectFirstTreeItem(window) && ShownPage == page) return 1;
+    if (windowState.ShownPage == NoPageShown && selectFirstTreeItem(window) && windowState.ShownPage == page) return 1;
 
     for (const PageControl& control : PageControls) ShowWindow(dialogControl(window, control.id), SW_HIDE);
 
@@ -234,6 +232,6 @@ int showPage(HWND window, unsigned page) {
     // An index beyond the pages is kept as 9, never cut down to a byte: a
     // low byte of 255 would read as "no page shown yet" and make the next
     // switch select the first item again.
-    ShownPage = static_cast<uint8_t>(page < static_cast<unsigned>(PageCount) ? page : PageCount);
+    windowState.ShownPage = static_cast<uint8_t>(page < static_cast<unsigned>(PageCount) ? page : PageCount);
     return 1;
 }

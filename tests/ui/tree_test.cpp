@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "settings/country_defaults.h"
 #include "stored_settings.h"
+#include "settings/settings_state.h"
 #include "ui/settings_tree.h"
 #include "window_cases.h"
 
@@ -36,7 +37,7 @@ TEST_F(TreeTest, EachItemShowsExactlyItsPage) {
         expectOnlyPageShown(window, 0, model == 1);
         for (int shown : {1, 2, 3, 4, 5, 6, 7, 8, 2, 0}) {
             runSteps(window, {page(shown)});
-            EXPECT_EQ(ShownPage, shown);
+            EXPECT_EQ(windowState.ShownPage, shown);
             expectOnlyPageShown(window, shown, model == 1);
         }
         ShowWindow(GetDlgItem(window, IDC_PITCH), SW_HIDE);
@@ -50,7 +51,7 @@ TEST_F(TreeTest, EachItemShowsExactlyItsPage) {
         notify(IDC_TOP_MARGIN_SPIN, UDN_DELTAPOS, 3);  // an up-down's arrow
         runSteps(window, {page(0)});  // re-selected: a page switch would show the pitch again
         EXPECT_FALSE(isShown(window, IDC_PITCH));
-        EXPECT_EQ(ShownPage, 0);
+        EXPECT_EQ(windowState.ShownPage, 0);
         notify(IDC_SETTINGS_TREE, TVN_SELCHANGEDA, 9);  // beyond the nine pages: none shown
         expectOnlyPageShown(window, -1, false);
     }
