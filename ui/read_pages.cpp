@@ -53,13 +53,13 @@ const ListChoice ListChoices[] = {
 // reaches the pitch class bits when it is packed.
 constexpr int EditEntryChars = 3;
 
-}  // namespace
-
-int readFieldNumber(HWND window, int editId, int maxChars, bool* isEmpty) {
-    const std::string text = fieldText(window, editId, maxChars);
-    if (isEmpty) *isEmpty = text.empty();
-    return asciiToInt(text.c_str());
+// A field's number as the edit entries are read: leading blanks, optional
+// sign, digits; no digits gives 0.
+int readFieldNumber(HWND window, int editId, int maxChars) {
+    return asciiToInt(fieldText(window, editId, maxChars).c_str());
 }
+
+}  // namespace
 
 PageChoices readPageChoices(HWND window) {
     PageChoices choices;
