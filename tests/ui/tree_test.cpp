@@ -2,8 +2,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <set>
+
 #include "main_window_fixture.h"
 #include "resource.h"
+#include "settings/catalogue.h"
 #include "settings/country_defaults.h"
 #include "stored_settings.h"
 #include "settings/settings_state.h"
@@ -17,7 +20,32 @@ const int PageLists[] = {IDC_FONT,   IDC_EMULATION,     IDC_PAGE_LENGTH, IDC_GRA
                          IDC_BOLD,   IDC_CHARACTER_SET, IDC_AUTO_LF,     IDC_BAUD_RATE,
                          IDC_TRACTOR};
 
+// The controls of each page in the template (labels, fields, up-downs, units),
+// and those that always show: the buttons, the tree and its label.
+const int PageControlCounts[] = {6, 2, 27, 4, 16, 6, 18, 10, 8};
+constexpr int AlwaysShown = 7;
+
+// Every control shown and, apart, the labels (texts ending in ':') shown.
+std::pair<int, std::set<int>> shownControls(HWND window) {
+    std::pair<int, std::set<int>> shown;
+    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(c)) continue;
+        ++shown.first;
+        const std::string text = controlText(window, GetDlgCtrlID(c));
+        if (!text.empty() && text.back() == ':') shown.second.insert(GetDlgCtrlID(c));
+    }
+    return shown;
+}
+
 void expectOnlyPageShown(HWND window, int page, bool variant) {
+    if (page >= 0) {  // the catalogue's labels of the page, and nothing of another page
+        std::set<int> labels;
+        for (const Setting& s : Settings)
+            if (s.page == page && hasRow(s, variant) && s.choice != &PageChoices::freePageLength)
+                labels.insert(s.labelId);
+        const int count = AlwaysShown + PageControlCounts[page] + (page == 0 && variant ? 2 : 0);
+        EXPECT_EQ(shownControls(window), std::make_pair(count, labels)) << "page " << page;
+    }
     for (int p = 0; p < 9; ++p)
         EXPECT_EQ(isShown(window, PageLists[p]), p == page) << "page " << page << " list of " << p;
     EXPECT_EQ(isShown(window, IDC_PRINT_PASS), page == 0 && variant) << "page " << page;
