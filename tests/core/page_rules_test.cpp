@@ -1,15 +1,14 @@
 // The control rules as decisions on what the pages show, driven as a user
 // drives the window: list choices, text typed with its focus loss, arrow
 // steps of an up-down, page switches; the pages start as loading a block
-// leaves them.
+// and showing "Print Style" leave them.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <iterator>
 #include <random>
+#include <sstream>
 
-#include "resources/resource.h"
 #include "settings/catalogue.h"
 #include "settings/country_defaults.h"
 #include "settings/page_rules.h"
@@ -19,30 +18,73 @@ namespace {
 using List = ListShown PagesShown::*;
 using Number = NumberShown PagesShown::*;
 using P = PagesShown;
+using C = PageChoices;
+
+// Each control the rules read, with its short name in the cases below, the page choice it shows,
+// the rule its choice or text update runs and the rule its focus loss runs.
+struct Control {
+    const char* name;
+    List list;
+    Number number;
+    int C::*choice;
+    PageRule changed;
+    PageRule left;
+};
+const Control Controls[] = {
+    {"E", &P::emulation, nullptr, &C::emulation, emulationChosen, nullptr},
+    {"Cs", &P::characterSet, nullptr, &C::characterSet, nullptr, nullptr},
+    {"Cp", &P::codePage, nullptr, &C::codePage, codePageChosen, nullptr},
+    {"F", &P::font, nullptr, &C::font, fontChosen, nullptr},
+    {"Ls", &P::lineSpacing, nullptr, &C::lineSpacing, nullptr, nullptr},
+    {"Pi", &P::pitch, nullptr, &C::pitch, pitchChosen, nullptr},
+    {"Ps", &P::pointSize, nullptr, &C::pointSize, nullptr, nullptr},
+    {"Pl", &P::pageLength, nullptr, &C::pageLength, pageLengthChosen, nullptr},
+    {"Ag", &P::agm, nullptr, &C::agm, nullptr, nullptr},
+    {"Cr", &P::autoCR, nullptr, &C::autoCR, nullptr, nullptr},
+    {"Fr", nullptr, &P::freeLength, &C::freePageLength, pageLengthChosen, nullptr},
+    {"T", nullptr, &P::topMargin, &C::topMargin, nullptr, nullptr},
+    {"B", nullptr, &P::bottomMargin, &C::bottomMargin, nullptr, nullptr},
+    {"L", nullptr, &P::leftMargin, &C::leftMargin, leftMarginUpdated, leftMarginLeft},
+    {"R", nullptr, &P::rightMargin, &C::rightMargin, rightMarginUpdated, rightMarginLeft},
+    {"Tr", nullptr, &P::tractor, &C::tractor, nullptr, tractorLeft},
+    {"Fi", nullptr, &P::friction, &C::friction, nullptr, frictionLeft},
+};
+const Control& control(const std::string& name) {
+    for (const Control& c : Controls)
+        if (name == c.name) return c;
+    ADD_FAILURE() << "no control " << name;
+    return Controls[0];
+}
+const Control& control(Number n) {
+    for (const Control& c : Controls)
+        if (n == c.number) return c;
+    return Controls[0];
+}
 
 // The up-down re-reads its field before it answers: a number within its range becomes the position.
 void syncPosition(NumberShown& f) {
     int value = 0;
     for (char c : f.text)
         if (c < '0' || c > '9' || (value = value * 10 + c - '0') > 99999) return;
-    if (!f.text.empty() && value >= std::min(f.low, f.high) && value <= std::max(f.low, f.high)) f.position = value;
+    if (!f.text.empty() && value >= std::min(f.low, f.high) && value <= std::max(f.low, f.high))
+        f.position = value;
 }
 
-// The pages of a window: what they show, the rules' context, the page on view, the field with the focus.
-// staleRight: a pitch showed its right max instead of the kept right distance, and the right field has
-// not lost the focus since; a later pitch change then brings the old distance back, which may lie left
-// of the left margin (see "a stale right distance after two pitch changes").
+// The pages of a window: what they show, the rules' context, the page on view, the field with the
+// focus. staleRight: a pitch showed its right max instead of the kept right distance, and the right
+// field has not lost the focus since; a later pitch change then brings the old distance back, which may
+// lie left of the left margin (the case "a stale right distance after two pitch changes").
 struct Pages {
     PagesShown shown;
     RuleContext context;
-    int page = 0;
+    int page = -1;
     Number focus = nullptr;
     bool staleRight = false;
     NumberShown& operator[](Number n) { return shown.*n; }
     // The window reads the up-downs' positions as a rule starts.
     void run(PageRule rule) {
-        for (Number n : {&PagesShown::freeLength, &PagesShown::topMargin, &PagesShown::bottomMargin})
-            syncPosition(shown.*n);
+        if (!rule) return;
+        for (Number n : {&P::freeLength, &P::topMargin, &P::bottomMargin}) syncPosition(shown.*n);
         rule(shown, context);
         const PitchGeometry* row = pitchGeometryRow(shown.pitch.selection);
         if (rule == rightMarginLeft) staleRight = false;
@@ -50,187 +92,169 @@ struct Pages {
             shown.rightMarginPosition / row->columnWidth != row->rightMax)
             staleRight = true;
     }
+    void setFocus(Number n) {
+        const Number lost = focus;
+        focus = n;
+        if (lost && lost != n) run(control(lost).left);
+    }
+    // Showing the page on view again changes nothing; a field hidden loses the focus.
+    void showPage(int n) {
+        if (n == page) return;
+        page = n;
+        setFocus(nullptr);
+        if (n == 0) run(fontChosen), run(pitchChosen);
+        if (n == 1) run(emulationChosen);
+        if (n == 2) run(pageLengthChosen);
+    }
+    void choose(List l, int index) {
+        (shown.*l).select(index);
+        for (const Control& c : Controls)
+            if (c.list == l) run(c.changed);
+    }
+    // Typed over the whole text, one character at a time, up to the field's limit.
+    void type(Number n, const std::string& text, bool leave) {
+        setFocus(n);
+        const size_t limit = n == &P::freeLength ? 4 : 3;
+        (*this)[n].text = "";
+        if (text.empty()) run(control(n).changed);
+        for (size_t i = 0; i < text.size() && i < limit; ++i)
+            (*this)[n].text += text[i], run(control(n).changed);
+        if (leave) setFocus(nullptr);
+    }
+    // An arrow key: one step of the up-down, wrapping at its ends.
+    void arrow(Number n, int step) {
+        setFocus(n);
+        NumberShown& f = (*this)[n];
+        syncPosition(f);
+        int value = f.position + step;
+        if (value > std::max(f.low, f.high)) value = f.low;
+        if (value < std::min(f.low, f.high)) value = f.high;
+        if (f.setPosition(value)) run(control(n).changed);
+    }
 };
 
-// The rule a field's text update runs, and the one its focus loss runs.
-PageRule updateRule(Number n) {
-    return n == &P::leftMargin ? leftMarginUpdated : n == &P::rightMargin ? rightMarginUpdated
-           : n == &P::freeLength ? pageLengthChosen : nullptr;
-}
-PageRule focusLossRule(Number n) {
-    return n == &P::leftMargin ? leftMarginLeft : n == &P::rightMargin ? rightMarginLeft
-           : n == &P::tractor ? tractorLeft : n == &P::friction ? frictionLeft : nullptr;
-}
-PageRule choiceRule(List l) {
-    return l == &P::emulation ? emulationChosen : l == &P::codePage ? codePageChosen
-           : l == &P::font ? fontChosen : l == &P::pitch ? pitchChosen
-           : l == &P::pageLength ? pageLengthChosen : nullptr;
-}
-
-void setFocus(Pages& p, Number n) {
-    if (p.focus == n) return;
-    const Number lost = p.focus;
-    p.focus = n;
-    if (lost && focusLossRule(lost)) p.run(focusLossRule(lost));
-}
-void textUpdated(Pages& p, Number n) {
-    if (updateRule(n)) p.run(updateRule(n));
-}
-// Showing the page on view again changes nothing.
-void showPage(Pages& p, int page) {
-    if (page == p.page) return;
-    p.page = page;
-    setFocus(p, nullptr);  // a hidden field loses the focus
-    if (page == 0) p.run(fontChosen), p.run(pitchChosen);
-    if (page == 1) p.run(emulationChosen);
-    if (page == 2) p.run(pageLengthChosen);
-}
-void choose(Pages& p, List l, int index) {
-    (p.shown.*l).select(index);
-    if (choiceRule(l)) p.run(choiceRule(l));
-}
-// Typed over the whole text, one character at a time, up to the field's limit.
-void type(Pages& p, Number n, const std::string& text, bool leave) {
-    setFocus(p, n);
-    const size_t limit = n == &P::freeLength ? 4 : 3;
-    p[n].text = "";
-    if (text.empty()) textUpdated(p, n);
-    for (size_t i = 0; i < text.size() && i < limit; ++i) p[n].text += text[i], textUpdated(p, n);
-    if (leave) setFocus(p, nullptr);
-}
-// An arrow key: one step of the up-down, wrapping at its ends.
-void arrow(Pages& p, Number n, int step) {
-    setFocus(p, n);
-    NumberShown& f = p[n];
-    syncPosition(f);
-    int value = f.position + step;
-    if (value > std::max(f.low, f.high)) value = f.low;
-    if (value < std::min(f.low, f.high)) value = f.high;
-    if (f.setPosition(value)) textUpdated(p, n);
-}
-
-// The pages right after loading `block` and showing "Print Style", as start-up leaves them.
+// The pages right after loading `block`, in the window's order, and showing "Print Style".
 Pages loaded(const SettingsBlock& block, uint8_t variant) {
     Pages p;
     p.context = {variant, codePage(block)};
     const PageChoices choices = shownChoices(block, variant);
-    const std::pair<List, int PageChoices::*> lists[] = {
-        {&P::emulation, &PageChoices::emulation}, {&P::characterSet, &PageChoices::characterSet},
-        {&P::codePage, &PageChoices::codePage},   {&P::font, &PageChoices::font},
-        {&P::lineSpacing, &PageChoices::lineSpacing}, {&P::pitch, &PageChoices::pitch},
-        {&P::pointSize, &PageChoices::pointSize}, {&P::pageLength, &PageChoices::pageLength},
-        {&P::agm, &PageChoices::agm},             {&P::autoCR, &PageChoices::autoCR}};
-    const std::pair<Number, int PageChoices::*> numbers[] = {
-        {&P::freeLength, &PageChoices::freePageLength}, {&P::topMargin, &PageChoices::topMargin},
-        {&P::bottomMargin, &PageChoices::bottomMargin}, {&P::leftMargin, &PageChoices::leftMargin},
-        {&P::rightMargin, &PageChoices::rightMargin},   {&P::tractor, &PageChoices::tractor},
-        {&P::friction, &PageChoices::friction}};
-    for (const Setting& s : Settings) {
-        for (const auto& l : lists)
-            if (s.choice == l.second) {
+    for (const Setting& s : Settings)
+        for (const Control& c : Controls) {
+            if (s.choice != c.choice) continue;
+            if (c.list) {
                 const ListView view = listFor(s, choices, variant);
-                p.shown.*l.first = {static_cast<uint16_t>(view.list->firstId + view.offset), view.count,
-                                    choices.*s.choice, true};
+                p.shown.*c.list = {static_cast<uint16_t>(view.list->firstId + view.offset), view.count,
+                                   choices.*s.choice, true};
+            } else {
+                numericRange(s, choices, &p[c.number].low, &p[c.number].high);
+                if (p[c.number].setPosition(choices.*s.choice)) p.run(c.changed);
             }
-        for (const auto& n : numbers)
-            if (s.choice == n.second) {
-                numericRange(s, choices, &p[n.first].low, &p[n.first].high);
-                if (p[n.first].setPosition(choices.*s.choice)) textUpdated(p, n.first);
-            }
-    }
+        }
     p.shown.agm.enabled = p.shown.autoCR.enabled = emulation(block) == IbmEmulation;
     p.shown.charsetListEmulation = emulation(block);
     const PitchGeometry* row = pitchGeometryRow(pitch(block));
     const int width = (row ? row : &PitchGeometryTable[0])->columnWidth;
     p.shown.leftMarginPosition = static_cast<uint16_t>(width * choices.leftMargin);
     p.shown.rightMarginPosition = static_cast<uint16_t>(width * choices.rightMargin);
-    p.page = -1;
-    showPage(p, 0);
+    p.showPage(0);
     return p;
 }
 
-using Step = std::function<void(Pages&)>;
-Step pick(List l, int index) { return [=](Pages& p) { choose(p, l, index); }; }
-Step typed(Number n, const char* text, bool leave = true) { return [=](Pages& p) { type(p, n, text, leave); }; }
-Step page(int n) { return [=](Pages& p) { showPage(p, n); }; }
-Step entries(List l, int first, int count) {
-    return [=](Pages& p) { EXPECT_EQ(std::make_pair(int{(p.shown.*l).firstString}, (p.shown.*l).count),
-                                     std::make_pair(first, count)); };
-}
-Step selected(List l, int index) { return [=](Pages& p) { EXPECT_EQ((p.shown.*l).selection, index); }; }
-Step enabled(List l, bool on) { return [=](Pages& p) { EXPECT_EQ((p.shown.*l).enabled, on); }; }
-Step enabled(Number n, bool on) { return [=](Pages& p) { EXPECT_EQ(p[n].enabled, on); }; }
-Step range(Number n, int low, int high) {
-    return [=](Pages& p) { EXPECT_EQ(std::make_pair(p[n].low, p[n].high), std::make_pair(low, high)); };
-}
-Step text(Number n, const char* t) { return [=](Pages& p) { EXPECT_EQ(p[n].text, t); }; }
-Step holds(uint16_t PagesShown::*m, int v) { return [=](Pages& p) { EXPECT_EQ(p.shown.*m, v); }; }
-
-constexpr List Font = &P::font, Pitch = &P::pitch, Spacing = &P::lineSpacing, Length = &P::pageLength,
-               Emulation = &P::emulation, Set = &P::characterSet, CodePage = &P::codePage;
-constexpr Number Free = &P::freeLength, Top = &P::topMargin, Bottom = &P::bottomMargin, Left = &P::leftMargin,
-                 Right = &P::rightMargin, Tractor = &P::tractor, Friction = &P::friction;
-constexpr auto LeftAt = &P::leftMarginPosition, RightAt = &P::rightMarginPosition;
-constexpr int Standard = 0, Variant = 1, Fixed = IDS_LINE_SPACING_FIRST, Sets = IDS_CHARSET_FIRST;
-
+// A case is a line of steps, run in order on the first country's row:
+//   V  the model variant's row instead      b4=136  block byte 4 set to 136 before loading
+//   P2 show page 2                          Pi=3    choose entry 3 of the Pitch list
+//   L<10  type 10 and leave the field       L<10.   type 10 and stay in it
+//   Pi?3  entry 3 is selected (-1: none)    Cs#145+2  the list holds strings 145 and 146
+//   Ps+  Ps-  enabled, disabled             L[0,133]  the up-down's range
+//   L:17  the field's text                  @L1428 @R11520  leftMarginPosition, rightMarginPosition
+// The controls: E emulation, Cs character set, Cp code page, F font, Ls Line/Inch, Pi pitch, Ps point
+// size, Pl page length, Ag A.G.M., Cr Auto CR; the fields Fr free page length, T top, B bottom, L left
+// and R right margin, Tr tractor, Fi friction. Strings: 144 "Italic", 320 "1" (Line/Inch), fonts 430
+// (standard) and 450 (variant).
 struct RuleCase {
     const char* name;
-    int model;
-    std::vector<std::pair<int, uint8_t>> bytes;  // changed bytes of the model's default row
-    std::vector<Step> steps;
+    const char* steps;
 };
-// clang-format off
 const RuleCase Cases[] = {
-    {"EPSON to IBM and back", Standard, {}, {page(1), pick(Emulation, 1), entries(Set, Sets + 1, 2), selected(Set, 0), enabled(&P::agm, true), enabled(&P::autoCR, true), pick(Emulation, 0), entries(Set, Sets, 3), selected(Set, 0), enabled(&P::agm, false), enabled(&P::autoCR, false)}},
-    {"the emulation in force keeps the set", Standard, {}, {page(5), pick(Set, 2), page(1), pick(Emulation, 0), page(5), page(1), selected(Set, 2)}},
-    {"variant emulation change", Variant, {}, {page(1), pick(Emulation, 1), entries(Set, Sets + 1, 2), selected(Set, 1)}},
-    {"variant with code page Italic", Variant, {{1, 23}}, {page(1), pick(Emulation, 1), entries(Set, Sets + 1, 1), selected(Set, 0)}},
-    {"variant: Italic, then another code page", Variant, {}, {page(5), pick(CodePage, 23), entries(Set, Sets + 1, 1), pick(CodePage, 2), entries(Set, Sets + 1, 2), selected(Set, 0), entries(Font, IDS_FONT_VARIANT_FIRST, 11)}},
-    {"-SC font, then Draft", Standard, {}, {pick(Font, 9), selected(Spacing, 14), selected(Pitch, 5), enabled(&P::pointSize, true), pick(Font, 0), entries(Spacing, Fixed, 14), selected(Spacing, 8), enabled(&P::pointSize, false), selected(Pitch, 5)}},
-    {"4 kept across fixed fonts", Standard, {}, {page(2), pick(Spacing, 5), page(0), pick(Font, 2), selected(Spacing, 5)}},
-    {"PC866 with Roman-SC", Standard, {}, {pick(Font, 11), page(5), pick(CodePage, 9), entries(Font, IDS_FONT_STANDARD_FIRST, 8), selected(Font, 0), entries(Spacing, Fixed, 14)}},
-    {"PC866 with Roman", Standard, {}, {pick(Font, 5), page(5), pick(CodePage, 9), selected(Font, 5)}},
-    {"10 to 12 CPI", Standard, {}, {page(2), typed(Left, "10"), page(0), pick(Pitch, 1), text(Left, "12"), text(Right, "96")}},
-    {"10 to 17 CPI and back", Standard, {}, {page(2), typed(Left, "10"), page(0), pick(Pitch, 3), text(Left, "17"), holds(LeftAt, 1428), text(Right, "136"), holds(RightAt, 11520), range(Left, 0, 133), range(Right, 4, 136), pick(Pitch, 0), text(Left, "9"), text(Right, "80")}},
-    {"left margin past the maximum", Standard, {{18, 120}}, {text(Left, "0"), holds(LeftAt, 0)}},
-    {"5 1/2 inch keeps 300 + 300", Standard, {}, {page(2), typed(Top, "300"), typed(Bottom, "300"), pick(Length, 6), text(Top, "300"), text(Bottom, "300"), range(Top, 0, 450), range(Bottom, 0, 450), enabled(Free, false)}},
-    {"5 1/2 inch drops 400 + 600", Standard, {}, {page(2), typed(Top, "400"), typed(Bottom, "600"), pick(Length, 6), text(Top, "0"), text(Bottom, "0")}},
-    {"8 inch", Standard, {}, {page(2), pick(Length, 6), pick(Length, 5), range(Top, 0, 450), range(Bottom, 0, 900)}},
-    {"free at 1349", Standard, {}, {page(2), pick(Length, 7), enabled(Free, true), typed(Free, "1349"), range(Top, 0, 629), range(Bottom, 0, 629)}},
-    {"free at 90 closes both margins", Standard, {}, {page(2), pick(Length, 7), typed(Free, "90"), range(Top, 0, 0), range(Bottom, 0, 0)}},
-    {"tractor and friction", Standard, {}, {page(8), typed(Tractor, "950"), text(Tractor, "900"), typed(Tractor, ""), text(Tractor, "0"), typed(Tractor, "900"), text(Tractor, "900"), typed(Friction, "999"), text(Friction, "900")}},
-    {"margins typed at 12 CPI", Standard, {}, {pick(Pitch, 1), page(2), typed(Right, "80"), typed(Left, "80"), text(Left, "80"), typed(Left, "81"), text(Left, "78"), typed(Left, "10"), typed(Right, "5"), text(Right, "12")}},
-    {"12 CPI with a short right margin", Standard, {}, {page(2), typed(Right, "60"), page(0), pick(Pitch, 1), text(Right, "72"), range(Left, 0, 70)}},
-    {"a right margin update keeps the left low bound at 0", Standard, {}, {page(2), typed(Left, "10"), typed(Right, "50", false), range(Left, 0, 48), range(Right, 12, 80)}},
-    {"start-up runs the font, then the pitch rule", Standard, {{4, 0x88}, {18, 5}, {19, 0x20}, {20, 0x78}, {21, 0x20}}, {entries(Spacing, Fixed, 14), selected(Spacing, 8), enabled(&P::pointSize, false), text(Left, "5"), holds(LeftAt, 480), range(Left, 0, 117)}},
+    {"EPSON to IBM and back", "P1 E=1 Cs#145+2 Cs?0 Ag+ Cr+ E=0 Cs#144+3 Cs?0 Ag- Cr-"},
+    {"the emulation in force keeps the set", "P5 Cs=2 P1 E=0 P5 P1 Cs?2"},
+    {"variant emulation change", "V P1 E=1 Cs#145+2 Cs?1"},
+    {"variant with code page Italic", "V b1=23 P1 E=1 Cs#145+1 Cs?0"},
+    {"variant: Italic, then another code page", "V P5 Cp=23 Cs#145+1 Cp=2 Cs#145+2 Cs?0 F#450+11"},
+    {"-SC font, then Draft", "F=9 Ls?14 Pi?5 Ps+ F=0 Ls#320+14 Ls?8 Ps- Pi?5"},
+    {"4 kept across fixed fonts", "P2 Ls=5 P0 F=2 Ls?5"},
+    {"PC866 with Roman-SC", "F=11 P5 Cp=9 F#430+8 F?0 Ls#320+14"},
+    {"PC866 with Roman", "F=5 P5 Cp=9 F?5"},
+    {"10 to 12 CPI", "P2 L<10 P0 Pi=1 L:12 R:96"},
+    {"10 to 17 CPI and back", "P2 L<10 P0 Pi=3 L:17 @L1428 R:136 @R11520 L[0,133] R[4,136] Pi=0 L:9 R:80"},
+    {"left margin past the maximum", "b18=120 L:0 @L0"},
+    {"5 1/2 inch keeps 300 + 300", "P2 T<300 B<300 Pl=6 T:300 B:300 T[0,450] B[0,450] Fr-"},
+    {"5 1/2 inch drops 400 + 600", "P2 T<400 B<600 Pl=6 T:0 B:0"},
+    {"8 inch", "P2 Pl=6 Pl=5 T[0,450] B[0,900]"},
+    {"free at 1349", "P2 Pl=7 Fr+ Fr<1349 T[0,629] B[0,629]"},
+    {"free at 90 closes both margins", "P2 Pl=7 Fr<90 T[0,0] B[0,0]"},
+    {"tractor and friction", "P8 Tr<950 Tr:900 Tr< Tr:0 Tr<900 Tr:900 Fi<999 Fi:900"},
+    {"margins typed at 12 CPI", "Pi=1 P2 R<80 L<80 L:80 L<81 L:78 L<10 R<5 R:12"},
+    {"12 CPI with a short right margin", "P2 R<60 P0 Pi=1 R:72 L[0,70]"},
+    {"a right margin update keeps the left low bound at 0", "P2 L<10 R<50. L[0,48] R[12,80]"},
+    {"start-up runs the font, then the pitch rule",
+     "b4=136 b18=5 b19=32 b20=120 b21=32 Ls#320+14 Ls?8 Ps- L:5 @L480 L[0,117]"},
     // Where the written rules fall short:
-    {"17 CPI: right arrows reach 136 after a left update", Standard, {}, {pick(Pitch, 3), page(2), typed(Left, "10"), range(Right, 12, 136)}},
-    {"no geometry row: margins left alone", Standard, {{4, 0xF0}}, {page(2), typed(Left, "200"), text(Left, "200"), range(Left, 0, 78), range(Right, 2, 80)}},
-    {"left past its maximum, short of the right", Standard, {}, {page(2), typed(Left, "79"), text(Left, "78")}},
-    {"12 CPI: left past the right stops at the left max", Standard, {}, {pick(Pitch, 1), page(2), typed(Left, "97"), text(Left, "93")}},
-    {"a scalable font's P.S pulls the margins in", Standard, {}, {pick(Pitch, 3), pick(Font, 9), text(Right, "80")}},
-    // The kept right distance outlives a pitch that showed the right max instead: the next pitch change
-    // brings it back, left of a left margin set meanwhile, until the right field loses the focus.
-    {"a stale right distance after two pitch changes", Standard, {}, {pick(Pitch, 4), page(2), typed(Right, "4"), page(0), pick(Pitch, 1), text(Right, "96"), holds(RightAt, 288), page(2), typed(Left, "8"), page(0), pick(Pitch, 4), text(Left, "13"), text(Right, "4")}},
-    {"a right margin below the left one's, 17 CPI", Standard, {}, {pick(Pitch, 3), page(2), typed(Left, "7"), typed(Right, ""), text(Right, "9"), holds(RightAt, 756)}},
+    {"17 CPI: right arrows reach 136 after a left update", "Pi=3 P2 L<10 R[12,136]"},
+    {"no geometry row: margins left alone", "b4=240 P2 L<200 L:200 L[0,78] R[2,80]"},
+    {"left past its maximum, short of the right", "P2 L<79 L:78"},
+    {"12 CPI: left past the right stops at the left max", "Pi=1 P2 L<97 L:93"},
+    {"a scalable font's P.S pulls the margins in", "Pi=3 F=9 R:80"},
+    {"a right margin below the left one's, 17 CPI", "Pi=3 P2 L<7 R< R:9 @R756"},
+    // and where they still do: the kept right distance outlives a pitch that showed the right max
+    // instead; the next pitch change brings it back, left of a left margin set meanwhile.
+    {"a stale right distance, two pitch changes", "Pi=4 P2 R<4 P0 Pi=1 R:96 @R288 P2 L<8 P0 Pi=4 L:13 R:4"},
 };
-// clang-format on
 
-SettingsBlock modelRow(int model, const std::vector<std::pair<int, uint8_t>>& bytes = {}) {
-    SettingsBlock block = CountryDefaultTable[model ? VariantDefaultRow : 0];
-    for (const auto& b : bytes) block.bytes[b.first] = b.second;
-    return block;
+void runCase(const char* steps) {
+    std::istringstream in(steps);
+    SettingsBlock block = CountryDefaultTable[0];
+    uint8_t variant = 0;
+    Pages p;
+    for (std::string t; in >> t;) {
+        SCOPED_TRACE(t);
+        const size_t k = t.find_first_not_of("@ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        const std::string name = t.substr(0, k), arg = k < t.size() ? t.substr(k + 1) : "";
+        const char op = k < t.size() ? t[k] : 0;
+        if (name == "V") block = CountryDefaultTable[VariantDefaultRow], variant = 1;
+        if (name == "b") block.bytes[atoi(&t[1]) % 32] = static_cast<uint8_t>(atoi(&t[t.find('=') + 1]));
+        if (name == "V" || name == "b") continue;
+        if (p.page < 0) p = loaded(block, variant);
+        if (name == "P") p.showPage(atoi(t.c_str() + 1));
+        if (name == "@L" || name == "@R") {
+            EXPECT_EQ(name == "@L" ? p.shown.leftMarginPosition : p.shown.rightMarginPosition, atoi(&t[2]));
+        }
+        if (name == "P" || name[0] == '@') continue;
+        const Control& c = control(name);
+        ListShown* list = c.list ? &(p.shown.*c.list) : nullptr;
+        NumberShown* field = c.number ? &p[c.number] : nullptr;
+        const std::string range =
+            field ? "[" + std::to_string(field->low) + "," + std::to_string(field->high) + "]" : "";
+        const bool stay = !arg.empty() && arg.back() == '.';
+        const std::string run =
+            list ? std::to_string(list->firstString) + "+" + std::to_string(list->count) : "";
+        switch (list ? op : op + 256) {
+            case '=': p.choose(c.list, atoi(arg.c_str())); break;
+            case '?': EXPECT_EQ(list->selection, atoi(arg.c_str())); break;
+            case '#': EXPECT_EQ(run, arg); break;
+            case '<' + 256: p.type(c.number, stay ? arg.substr(0, arg.size() - 1) : arg, !stay); break;
+            case ':' + 256: EXPECT_EQ(field->text, arg); break;
+            case '[' + 256: EXPECT_EQ(range, t.substr(k)); break;
+            default: EXPECT_EQ(list ? list->enabled : field->enabled, op == '+') << "+ or - expected"; break;
+        }
+    }
 }
 }  // namespace
 
 TEST(PageRules, EdgeCases) {
     for (const RuleCase& c : Cases) {
         SCOPED_TRACE(c.name);
-        Pages p = loaded(modelRow(c.model, c.bytes), static_cast<uint8_t>(c.model));
-        for (size_t i = 0; i < c.steps.size(); ++i) {
-            SCOPED_TRACE(testing::Message() << "step " << i + 1);
-            c.steps[i](p);
-        }
+        runCase(c.steps);
     }
 }
 
@@ -243,71 +267,68 @@ bool marginsFit(int pitch, int left, int right, bool staleRight) {
            row->rightMin <= right && right <= row->rightMax;
 }
 
-// What Send Settings packs: the pages as they stand, the lists without rules as loaded.
+// What Send Settings packs: the pages as they stand, the lists without rules as loaded. Every list
+// shows an entry.
 SettingsBlock sent(Pages& p, const SettingsBlock& block) {
-    setFocus(p, nullptr);  // the click takes the focus first
-    PageChoices c = shownChoices(block, p.context.modelVariant);
-    c.font = p.shown.font.selection, c.pitch = p.shown.pitch.selection;
-    c.pointSize = p.shown.pointSize.selection, c.lineSpacing = p.shown.lineSpacing.selection;
-    c.pageLength = p.shown.pageLength.selection, c.emulation = p.shown.emulation.selection;
-    c.characterSet = p.shown.characterSet.selection, c.codePage = p.shown.codePage.selection;
-    for (Number n : {Free, Tractor, Friction}) syncPosition(p[n]);
-    c.freePageLength = p[Free].position, c.tractor = p[Tractor].position, c.friction = p[Friction].position;
-    const auto typedNumber = [&](Number n) { return asciiToInt(p[n].text.substr(0, TypedChars).c_str()); };
-    c.topMargin = typedNumber(Top), c.bottomMargin = typedNumber(Bottom);
-    c.leftMargin = typedNumber(Left), c.rightMargin = typedNumber(Right);
-    for (List l : {Font, Pitch, Spacing, Length, Emulation, Set, CodePage, &P::pointSize})
-        EXPECT_NE((p.shown.*l).selection, NoSelection);
-    return packSettings(c, p.context.modelVariant, block);
+    p.setFocus(nullptr);  // the click takes the focus first
+    PageChoices choices = shownChoices(block, p.context.modelVariant);
+    for (const Control& c : Controls) {
+        if (c.list) {
+            EXPECT_NE(choices.*c.choice = (p.shown.*c.list).selection, NoSelection) << c.name;
+            continue;
+        }
+        // The free length and the top-of-form entries are read from their up-downs, the others'
+        // texts up to what a user can type.
+        syncPosition(p[c.number]);
+        const bool fromUpDown =
+            c.number == &P::freeLength || c.number == &P::tractor || c.number == &P::friction;
+        choices.*c.choice = fromUpDown ? p[c.number].position
+                                       : asciiToInt(p[c.number].text.substr(0, TypedChars).c_str());
+    }
+    return packSettings(choices, p.context.modelVariant, block);
 }
 }  // namespace
 
 TEST(PageRules, RandomUserActionsKeepEveryEntryInRange) {
-    struct Target {
-        List list;
-        Number number;
-        int page;
-    };
-    const Target targets[] = {{Font, nullptr, 0},    {Pitch, nullptr, 0},   {&P::pointSize, nullptr, 0},
-                              {Emulation, nullptr, 1}, {Spacing, nullptr, 2}, {Length, nullptr, 2},
-                              {Set, nullptr, 5},     {CodePage, nullptr, 5}, {nullptr, Free, 2},
-                              {nullptr, Top, 2},     {nullptr, Bottom, 2},  {nullptr, Left, 2},
-                              {nullptr, Right, 2},   {nullptr, Tractor, 8}, {nullptr, Friction, 8}};
+    const int pages[] = {1, 5, 5, 0, 2, 0, 0, 2, 6, 6, 2, 2, 2, 2, 2, 8, 8};  // of each of the Controls
     std::mt19937 random(4170);  // fixed: a failure replays exactly
     const auto any = [&](size_t n) { return static_cast<int>(random() % n); };
-    for (int model : {Standard, Variant}) {
-        const SettingsBlock block = model ? modelRow(model) : CountryDefaultTable[any(CountryListCount)];
-        Pages p = loaded(block, static_cast<uint8_t>(model));
+    for (uint8_t model : {0, 1}) {
+        const SettingsBlock block = CountryDefaultTable[model ? VariantDefaultRow : any(CountryListCount)];
+        Pages p = loaded(block, model);
         for (int action = 0; action < 100000 && !testing::Test::HasFailure(); ++action) {
-            SCOPED_TRACE(testing::Message() << "model " << model << ", action " << action);
-            const Target& t = targets[any(std::size(targets))];
+            SCOPED_TRACE(testing::Message() << "model " << int{model} << ", action " << action);
+            const int target = any(std::size(Controls));
+            const Control& c = Controls[target];
             const int what = any(20);
-            showPage(p, what == 0 ? any(9) : t.page);
-            const bool reachable = t.list ? (p.shown.*t.list).enabled : p[t.number].enabled;
+            p.showPage(what == 0 ? any(9) : pages[target]);
             if (what == 19) {
                 const SettingsBlock b = sent(p, block);
-                EXPECT_TRUE(marginsFit(pitch(b), leftMargin(b) & 0xFFF, rightMargin(b) & 0xFFF, p.staleRight) &&
+                const int left = leftMargin(b) & 0xFFF, right = rightMargin(b) & 0xFFF;
+                EXPECT_TRUE(marginsFit(pitch(b), left, right, p.staleRight) &&
                             leftMargin(b) >> 12 == pitchClass(pitch(b)));
                 EXPECT_TRUE(pageLength(b) >= 540 && pageLength(b) <= 16200 && tractorTof(b) <= 1800 &&
                             frictionTof(b) <= 1800);
-            } else if (what == 0 || !reachable) {
-            } else if (t.list) {
-                choose(p, t.list, any((p.shown.*t.list).count));
+            } else if (what == 0 || !(c.list ? (p.shown.*c.list).enabled : p[c.number].enabled)) {
+            } else if (c.list) {
+                p.choose(c.list, any((p.shown.*c.list).count));
             } else if (what < 14) {
-                std::string digits(any(t.number == Free ? 5 : 4), '0');
-                for (char& c : digits) c = static_cast<char>('0' + any(10));
-                type(p, t.number, digits, any(2) == 0);
+                std::string digits(any(c.number == &P::freeLength ? 5 : 4), '0');
+                for (char& d : digits) d = static_cast<char>('0' + any(10));
+                p.type(c.number, digits, any(2) == 0);
             } else {
-                arrow(p, t.number, what < 16 ? 1 : -1);
+                p.arrow(c.number, what < 16 ? 1 : -1);
             }
             // Margins and top-of-form entries the user is not typing into are in range.
-            const std::string& left = p[Left].text;
-            const std::string& right = p[Right].text;
-            EXPECT_TRUE(p.focus == Left || p.focus == Right ||
-                        marginsFit(p.shown.pitch.selection, atoi(left.c_str()), atoi(right.c_str()), p.staleRight))
+            const std::string& left = p[&P::leftMargin].text;
+            const std::string& right = p[&P::rightMargin].text;
+            const int pitch = p.shown.pitch.selection;
+            EXPECT_TRUE(p.focus == &P::leftMargin || p.focus == &P::rightMargin ||
+                        marginsFit(pitch, atoi(left.c_str()), atoi(right.c_str()), p.staleRight))
                 << left << " .. " << right;
-            for (Number n : {Tractor, Friction})
-                EXPECT_TRUE(p.focus == n || (!p[n].text.empty() && atoi(p[n].text.c_str()) <= 900)) << p[n].text;
+            for (Number n : {&P::tractor, &P::friction})
+                EXPECT_TRUE(p.focus == n || (!p[n].text.empty() && atoi(p[n].text.c_str()) <= 900))
+                    << p[n].text;
         }
     }
 }
