@@ -3,6 +3,7 @@
 #include <cctype>
 #include <iterator>
 
+#include "resources/resource.h"
 #include "value_tables.h"
 
 namespace {
@@ -52,41 +53,41 @@ constexpr TextList texts(uint16_t firstId, const char* const (&entries)[N]) {
     return {firstId, static_cast<uint8_t>(N), entries};
 }
 
-// The string ids are those of the window's string table.
-const TextList Emulation = texts(142, EmulationTexts);
-const TextList CharacterSet = texts(144, CharacterSetTexts);
-const TextList International = texts(157, InternationalTexts);
-const TextList ZeroFont = texts(173, ZeroFontTexts);
-const TextList PageLength = texts(176, PageLengthTexts);
-const TextList AutoLF = texts(191, OffOn);
-const TextList AutoCR = texts(193, OffOn);
-const TextList Agm = texts(197, OffOn);
-const TextList Direction = texts(199, DirectionTexts);
-const TextList AutoLoad = texts(205, OffOn);
-const TextList Pitch = texts(290, PitchTexts);
-const TextList PointSize = texts(300, PointSizeTexts);
-const TextList LineSpacing = texts(320, LineSpacingTexts);
-const TextList Bold = texts(335, OffOn);
-const TextList DoubleHigh = texts(337, OffOn);
-const TextList DoubleStrike = texts(339, OffOn);
-const TextList DoubleWide = texts(341, OffOn);
-const TextList Italics = texts(343, OffOn);
-const TextList Outline = texts(345, OffOn);
-const TextList Shadow = texts(347, OffOn);
-const TextList CodePage = texts(350, CodePageTexts);
-const TextList Buffer = texts(380, BufferTexts);
-const TextList PaperOut = texts(384, OffOn);
-const TextList TearOff = texts(386, TearOffTexts);
-const TextList AutoFeedXT = texts(388, OnOff);
-const TextList DataLength = texts(390, DataLengthTexts);
-const TextList BaudRate = texts(392, BaudRateTexts);
-const TextList Parity = texts(400, ParityTexts);
-const TextList Protocol = texts(404, ProtocolTexts);
-const TextList PrintPass = texts(406, PrintPassTexts);
-const TextList AutoOnline = texts(416, OffOn);
-const TextList StandardFont = texts(430, StandardFontTexts);
-const TextList VariantFont = texts(450, VariantFontTexts);
-const TextList Polarity = texts(1149, PolarityTexts);
+// The runs of the window's string table.
+const TextList Emulation = texts(IDS_EMULATION_FIRST, EmulationTexts);
+const TextList CharacterSet = texts(IDS_CHARSET_FIRST, CharacterSetTexts);
+const TextList International = texts(IDS_INTERNATIONAL_FIRST, InternationalTexts);
+const TextList ZeroFont = texts(IDS_ZERO_FONT_FIRST, ZeroFontTexts);
+const TextList PageLength = texts(IDS_PAGE_LENGTH_FIRST, PageLengthTexts);
+const TextList AutoLF = texts(IDS_AUTO_LF_FIRST, OffOn);
+const TextList AutoCR = texts(IDS_AUTO_CR_FIRST, OffOn);
+const TextList Agm = texts(IDS_AGM_FIRST, OffOn);
+const TextList Direction = texts(IDS_DIRECTION_FIRST, DirectionTexts);
+const TextList AutoLoad = texts(IDS_AUTO_LOAD_FIRST, OffOn);
+const TextList Pitch = texts(IDS_PITCH_FIRST, PitchTexts);
+const TextList PointSize = texts(IDS_POINT_SIZE_FIRST, PointSizeTexts);
+const TextList LineSpacing = texts(IDS_LINE_SPACING_FIRST, LineSpacingTexts);
+const TextList Bold = texts(IDS_BOLD_FIRST, OffOn);
+const TextList DoubleHigh = texts(IDS_DOUBLE_HIGH_FIRST, OffOn);
+const TextList DoubleStrike = texts(IDS_DOUBLE_STRIKE_FIRST, OffOn);
+const TextList DoubleWide = texts(IDS_DOUBLE_WIDE_FIRST, OffOn);
+const TextList Italics = texts(IDS_ITALICS_FIRST, OffOn);
+const TextList Outline = texts(IDS_OUTLINE_FIRST, OffOn);
+const TextList Shadow = texts(IDS_SHADOW_FIRST, OffOn);
+const TextList CodePage = texts(IDS_CODE_PAGE_FIRST, CodePageTexts);
+const TextList Buffer = texts(IDS_BUFFER_CONTROL_FIRST, BufferTexts);
+const TextList PaperOut = texts(IDS_PAPER_OUT_FIRST, OffOn);
+const TextList TearOff = texts(IDS_TEAR_OFF_FIRST, TearOffTexts);
+const TextList AutoFeedXT = texts(IDS_AUTO_FEED_XT_FIRST, OnOff);
+const TextList DataLength = texts(IDS_DATA_LENGTH_FIRST, DataLengthTexts);
+const TextList BaudRate = texts(IDS_BAUD_RATE_FIRST, BaudRateTexts);
+const TextList Parity = texts(IDS_PARITY_FIRST, ParityTexts);
+const TextList Protocol = texts(IDS_PROTOCOL_FIRST, ProtocolTexts);
+const TextList PrintPass = texts(IDS_PRINT_PASS_FIRST, PrintPassTexts);
+const TextList AutoOnline = texts(IDS_AUTO_ONLINE_FIRST, OffOn);
+const TextList StandardFont = texts(IDS_FONT_STANDARD_FIRST, StandardFontTexts);
+const TextList VariantFont = texts(IDS_FONT_VARIANT_FIRST, VariantFontTexts);
+const TextList Polarity = texts(IDS_SIGNAL_POLARITY_FIRST, PolarityTexts);
 
 using PC = PageChoices;
 constexpr int None = 0;
@@ -99,7 +100,7 @@ uint8_t fontCodeOf(const PageChoices& choices, uint8_t modelVariant) {
 
 }  // namespace
 
-const TextList CountryList = texts(207, CountryTexts);
+const TextList CountryList = texts(IDS_COUNTRY_FIRST, CountryTexts);
 
 const TextList* const AllTextLists[] = {
     &Emulation,  &CharacterSet, &International, &ZeroFont,     &PageLength,  &AutoLF,      &AutoCR,
@@ -110,55 +111,61 @@ const TextList* const AllTextLists[] = {
 const int TextListCount = static_cast<int>(std::size(AllTextLists));
 
 const CataloguePage CataloguePages[PageCount] = {
-    {"Print Style", 419}, {"Emulation", 418},        {"Page Format", 420},
-    {"Print mode", 421},  {"Text Enhancement", 422}, {"Character set", 423},
-    {"Install", 424},     {"Serial Interface", 425}, {"TOF Setting", 426}};
+    {"Print Style", IDS_TREE_PRINT_STYLE},
+    {"Emulation", IDS_TREE_EMULATION},
+    {"Page Format", IDS_TREE_PRINT_STYLE + 1},
+    {"Print mode", IDS_TREE_PRINT_STYLE + 2},
+    {"Text Enhancement", IDS_TREE_PRINT_STYLE + 3},
+    {"Character set", IDS_TREE_PRINT_STYLE + 4},
+    {"Install", IDS_TREE_PRINT_STYLE + 5},
+    {"Serial Interface", IDS_TREE_PRINT_STYLE + 6},
+    {"TOF Setting", IDS_TREE_PRINT_STYLE + 7}};
 
 // In the pages' row order; label ids are the main window template's.
 // The font list given here is the standard model's: listFor picks the variant's.
 const Setting Settings[SettingCount] = {
-    {0, "Font", 1076, &PC::font, &StandardFont, None, None, false},
-    {0, "Pitch", 1077, &PC::pitch, &Pitch, None, None, false},
-    {0, "Point size", 1094, &PC::pointSize, &PointSize, None, None, false},
-    {0, "Print pass", 1152, &PC::printPass, &PrintPass, None, None, true},
-    {1, "Emulation", 1078, &PC::emulation, &Emulation, None, None, false},
-    {2, "Line/Inch", 1096, &PC::lineSpacing, &LineSpacing, None, None, false},
-    {2, "Page length", 1083, &PC::pageLength, &PageLength, None, None, false},
+    {0, "Font", IDC_FONT_LABEL, &PC::font, &StandardFont, None, None, false},
+    {0, "Pitch", IDC_PITCH_LABEL, &PC::pitch, &Pitch, None, None, false},
+    {0, "Point size", IDC_POINT_SIZE_LABEL, &PC::pointSize, &PointSize, None, None, false},
+    {0, "Print pass", IDC_PRINT_PASS_LABEL, &PC::printPass, &PrintPass, None, None, true},
+    {1, "Emulation", IDC_EMULATION_LABEL, &PC::emulation, &Emulation, None, None, false},
+    {2, "Line/Inch", IDC_LINE_SPACING_LABEL, &PC::lineSpacing, &LineSpacing, None, None, false},
+    {2, "Page length", IDC_PAGE_LENGTH_LABEL, &PC::pageLength, &PageLength, None, None, false},
     {2, "Free page length", 0, &PC::freePageLength, nullptr, 90, 2700, false},
-    {2, "Top margin", 1098, &PC::topMargin, nullptr, 0, 450, false},
-    {2, "Bottom margin", 1101, &PC::bottomMargin, nullptr, 0, 900, false},
-    {2, "Left margin", 1104, &PC::leftMargin, nullptr, None, None, false},
-    {2, "Right margin", 1107, &PC::rightMargin, nullptr, None, None, false},
-    {2, "Centering Position", 1110, &PC::centeringPosition, nullptr, 10, 45, false},
-    {3, "Graphic direction", 1087, &PC::graphicDirection, &Direction, None, None, false},
-    {3, "Text direction", 1113, &PC::textDirection, &Direction, None, None, false},
-    {4, "Bold", 1115, &PC::bold, &Bold, None, None, false},
-    {4, "Double high", 1117, &PC::doubleHigh, &DoubleHigh, None, None, false},
-    {4, "Double strike", 1119, &PC::doubleStrike, &DoubleStrike, None, None, false},
-    {4, "Double wide", 1121, &PC::doubleWide, &DoubleWide, None, None, false},
-    {4, "Italics", 1123, &PC::italics, &Italics, None, None, false},
-    {4, "Outline", 1125, &PC::outline, &Outline, None, None, false},
-    {4, "Shadow", 1127, &PC::shadow, &Shadow, None, None, false},
-    {4, "Zero font", 1082, &PC::zeroFont, &ZeroFont, None, None, false},
-    {5, "Character set", 1079, &PC::characterSet, &CharacterSet, None, None, false},
-    {5, "International character", 1081, &PC::internationalCharacter, &International, None, None, false},
-    {5, "Code page", 1080, &PC::codePage, &CodePage, None, None, false},
-    {6, "A.G.M.", 1086, &PC::agm, &Agm, None, None, false},
-    {6, "Auto CR", 1085, &PC::autoCR, &AutoCR, None, None, false},
-    {6, "Auto LF", 1084, &PC::autoLF, &AutoLF, None, None, false},
-    {6, "Auto load", 1089, &PC::autoLoad, &AutoLoad, None, None, false},
-    {6, "Paper out detect", 1129, &PC::paperOutDetect, &PaperOut, None, None, false},
-    {6, "Tear off", 1131, &PC::tearOff, &TearOff, None, None, false},
-    {6, "Buffer control", 1133, &PC::bufferControl, &Buffer, None, None, false},
-    {6, "Auto Online", 1090, &PC::autoOnline, &AutoOnline, None, None, false},
-    {6, "Auto feed XT", 1135, &PC::autoFeedXT, &AutoFeedXT, None, None, false},
-    {7, "Data length", 1137, &PC::dataLength, &DataLength, None, None, false},
-    {7, "Baud rate", 1139, &PC::baudRate, &BaudRate, None, None, false},
-    {7, "Parity", 1141, &PC::parity, &Parity, None, None, false},
-    {7, "Protocol", 1143, &PC::protocol, &Protocol, None, None, false},
-    {7, "Signal Polarity", 1147, &PC::signalPolarity, &Polarity, None, None, false},
-    {8, "Tractor", 1092, &PC::tractor, nullptr, 0, 900, false},
-    {8, "Friction", 1093, &PC::friction, nullptr, 0, 900, false},
+    {2, "Top margin", IDC_TOP_MARGIN_LABEL, &PC::topMargin, nullptr, 0, 450, false},
+    {2, "Bottom margin", IDC_BOTTOM_MARGIN_LABEL, &PC::bottomMargin, nullptr, 0, 900, false},
+    {2, "Left margin", IDC_LEFT_MARGIN_LABEL, &PC::leftMargin, nullptr, None, None, false},
+    {2, "Right margin", IDC_RIGHT_MARGIN_LABEL, &PC::rightMargin, nullptr, None, None, false},
+    {2, "Centering Position", IDC_CENTERING_LABEL, &PC::centeringPosition, nullptr, 10, 45, false},
+    {3, "Graphic direction", IDC_GRAPHIC_DIRECTION_LABEL, &PC::graphicDirection, &Direction, None, None, false},
+    {3, "Text direction", IDC_TEXT_DIRECTION_LABEL, &PC::textDirection, &Direction, None, None, false},
+    {4, "Bold", IDC_BOLD_LABEL, &PC::bold, &Bold, None, None, false},
+    {4, "Double high", IDC_DOUBLE_HIGH_LABEL, &PC::doubleHigh, &DoubleHigh, None, None, false},
+    {4, "Double strike", IDC_DOUBLE_STRIKE_LABEL, &PC::doubleStrike, &DoubleStrike, None, None, false},
+    {4, "Double wide", IDC_DOUBLE_WIDE_LABEL, &PC::doubleWide, &DoubleWide, None, None, false},
+    {4, "Italics", IDC_ITALICS_LABEL, &PC::italics, &Italics, None, None, false},
+    {4, "Outline", IDC_OUTLINE_LABEL, &PC::outline, &Outline, None, None, false},
+    {4, "Shadow", IDC_SHADOW_LABEL, &PC::shadow, &Shadow, None, None, false},
+    {4, "Zero font", IDC_ZERO_FONT_LABEL, &PC::zeroFont, &ZeroFont, None, None, false},
+    {5, "Character set", IDC_CHARACTER_SET_LABEL, &PC::characterSet, &CharacterSet, None, None, false},
+    {5, "International character", IDC_INTERNATIONAL_LABEL, &PC::internationalCharacter, &International, None, None, false},
+    {5, "Code page", IDC_CODE_PAGE_LABEL, &PC::codePage, &CodePage, None, None, false},
+    {6, "A.G.M.", IDC_AGM_LABEL, &PC::agm, &Agm, None, None, false},
+    {6, "Auto CR", IDC_AUTO_CR_LABEL, &PC::autoCR, &AutoCR, None, None, false},
+    {6, "Auto LF", IDC_AUTO_LF_LABEL, &PC::autoLF, &AutoLF, None, None, false},
+    {6, "Auto load", IDC_AUTO_LOAD_LABEL, &PC::autoLoad, &AutoLoad, None, None, false},
+    {6, "Paper out detect", IDC_PAPER_OUT_LABEL, &PC::paperOutDetect, &PaperOut, None, None, false},
+    {6, "Tear off", IDC_TEAR_OFF_LABEL, &PC::tearOff, &TearOff, None, None, false},
+    {6, "Buffer control", IDC_BUFFER_CONTROL_LABEL, &PC::bufferControl, &Buffer, None, None, false},
+    {6, "Auto Online", IDC_AUTO_ONLINE_LABEL, &PC::autoOnline, &AutoOnline, None, None, false},
+    {6, "Auto feed XT", IDC_AUTO_FEED_XT_LABEL, &PC::autoFeedXT, &AutoFeedXT, None, None, false},
+    {7, "Data length", IDC_DATA_LENGTH_LABEL, &PC::dataLength, &DataLength, None, None, false},
+    {7, "Baud rate", IDC_BAUD_RATE_LABEL, &PC::baudRate, &BaudRate, None, None, false},
+    {7, "Parity", IDC_PARITY_LABEL, &PC::parity, &Parity, None, None, false},
+    {7, "Protocol", IDC_PROTOCOL_LABEL, &PC::protocol, &Protocol, None, None, false},
+    {7, "Signal Polarity", IDC_SIGNAL_POLARITY_LABEL, &PC::signalPolarity, &Polarity, None, None, false},
+    {8, "Tractor", IDC_TRACTOR_LABEL, &PC::tractor, nullptr, 0, 900, false},
+    {8, "Friction", IDC_FRICTION_LABEL, &PC::friction, nullptr, 0, 900, false},
 };
 
 ListView listFor(const Setting& setting, const PageChoices& choices, uint8_t modelVariant) {
