@@ -31,6 +31,9 @@ struct Setting {
     uint8_t page;
     const char* label;  // the row's label without its mnemonic and colon
     uint16_t labelId;   // control id of the label; 0 for the free page length entry
+    uint16_t controlId;  // the list or the edit field
+    uint16_t upDownId;   // numeric entries: the up-down, and the unit label after it; 0 for a list
+    uint16_t unitId;
     int PageChoices::*choice;
     const TextList* list;  // nullptr for a numeric entry
     int minimum;           // numeric entries: the up-down's range

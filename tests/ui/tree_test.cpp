@@ -62,6 +62,17 @@ TEST_F(TreeTest, EachItemShowsExactlyItsPage) {
     for (int model : {0, 1}) {
         SCOPED_TRACE(model);
         ASSERT_NE(openMainWindow(model, 0, CountryDefaultTable[model ? VariantDefaultRow : 0]), nullptr);
+        // Each catalogue row names its controls of the template, which follow each other there:
+        // the label, the list or field, the up-down, the unit.
+        for (const Setting& row : Settings) {
+            int previous = row.labelId;
+            for (int id : {row.controlId, row.upDownId, row.unitId}) {
+                HWND next = GetWindow(GetDlgItem(window, previous), GW_HWNDNEXT);
+                if (!id) continue;
+                EXPECT_TRUE(!previous || GetDlgCtrlID(next) == id) << row.label << " " << id;
+                previous = id;
+            }
+        }
         expectOnlyPageShown(window, 0, model == 1);
         for (int shown : {1, 2, 3, 4, 5, 6, 7, 8, 2, 0}) {
             runSteps(window, {page(shown)});
