@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "resources/resource.h"
+#include "settings/catalogue.h"
 #include "settings/settings_state.h"
 #include "settings/value_tables.h"
 #include "common/controls.h"
@@ -72,19 +73,27 @@ void loadPageLength(HWND window, const SettingsBlock& block) {
     int index = PageLengthFreeIndex;
     if (!pageLengthIndexFor(pageLength(block), &index)) index = PageLengthFreeIndex;
     selectListEntry(window, IDC_PAGE_LENGTH, index);
-
-    // The free entry always holds the length in 1/180 inch, whichever entry
-    // the list shows; the page length rule decides whether it is enabled.
-    setupNumericEntry(window, IDC_FREE_LENGTH, IDC_FREE_LENGTH_SPIN, 4, 90, 2700);
-    setSpinPosition(window, IDC_FREE_LENGTH_SPIN, pageLength(block) / 6);
 }
 
-void loadTopAndBottomMargins(HWND window, const SettingsBlock& block) {
-    // The widest ranges; the page length rule narrows them for short pages.
-    setupNumericEntry(window, IDC_TOP_MARGIN, IDC_TOP_MARGIN_SPIN, 3, 0, 450);
-    setSpinPosition(window, IDC_TOP_MARGIN_SPIN, topMargin(block) / 6);
-    setupNumericEntry(window, IDC_BOTTOM_MARGIN, IDC_BOTTOM_MARGIN_SPIN, 3, 0, 900);
-    setSpinPosition(window, IDC_BOTTOM_MARGIN_SPIN, bottomMargin(block) / 6);
+// Every numeric entry with the catalogue's range and the position the block
+// gives it, in the catalogue's order. The free entry always holds the length
+// in 1/180 inch, whichever entry the Page length list shows: its changed text
+// runs the page length rule, which decides whether it is enabled and narrows
+// the top and bottom ranges for short pages. Each position is set right after
+// its own range: a changed margin text runs the margin rules, which set the
+// other up-down's range, and the order makes the pitch row's right range
+// replace what the left rule set.
+void loadNumericEntries(HWND window, const SettingsBlock& block) {
+    const PageChoices shown = shownChoices(block, ModelVariant);
+    for (const Setting& setting : Settings) {
+        if (setting.list) continue;
+        int low = 0;
+        int high = 0;
+        numericRange(setting, shown, &low, &high);
+        // The fields take 3 digits; the free page length, up to 2700, takes 4.
+        setupNumericEntry(window, setting.controlId, setting.upDownId, high >= 1000 ? 4 : 3, low, high);
+        setSpinPosition(window, setting.upDownId, shown.*setting.choice);
+    }
 }
 
 // Packing never stores a pitch of 10 to 15 and the geometry table has no row
@@ -95,23 +104,14 @@ const PitchGeometry& geometryForPitch(uint8_t pitchIndex) {
     return row ? *row : PitchGeometryTable[0];
 }
 
-void loadLeftAndRightMargins(HWND window, const SettingsBlock& block) {
+// Set after the fields, so whatever the rules wrote meanwhile is replaced.
+// The distances keep their low 16 bits, as all margin arithmetic does.
+void keepMarginPositions(const SettingsBlock& block) {
     const PitchGeometry& row = geometryForPitch(pitch(block));
     // Bits 15-12 hold the pitch class the margin was packed with; the pitch
     // list is the authority for it, so only the columns are read.
     const uint16_t leftColumns = leftMargin(block) & 0x0FFF;
     const uint16_t rightColumns = rightMargin(block) & 0x0FFF;
-
-    // Each position right after its own range: a changed field text runs the
-    // margin rules, which set the other up-down's range, and the order makes
-    // the pitch row's right range replace what the left rule set.
-    setupNumericEntry(window, IDC_LEFT_MARGIN, IDC_LEFT_MARGIN_SPIN, 3, row.leftMin, row.leftMax);
-    setSpinPosition(window, IDC_LEFT_MARGIN_SPIN, leftColumns);
-    setupNumericEntry(window, IDC_RIGHT_MARGIN, IDC_RIGHT_MARGIN_SPIN, 3, row.rightMin, row.rightMax);
-    setSpinPosition(window, IDC_RIGHT_MARGIN_SPIN, rightColumns);
-
-    // Set after the fields, so whatever the rules wrote meanwhile is replaced.
-    // The distances keep their low 16 bits, as all margin arithmetic does.
     windowState.leftMarginPosition = static_cast<uint16_t>(row.columnWidth * leftColumns);
     windowState.rightMarginPosition = static_cast<uint16_t>(row.columnWidth * rightColumns);
 }
@@ -152,10 +152,8 @@ int loadPages(HWND window) {
     windowState.charsetListEmulation = emulation(block);
     loadLineSpacing(window, block);
     loadPageLength(window, block);
-    loadTopAndBottomMargins(window, block);
-    loadLeftAndRightMargins(window, block);
-    setupNumericEntry(window, IDC_CENTERING, IDC_CENTERING_SPIN, 3, 10, 45);
-    setSpinPosition(window, IDC_CENTERING_SPIN, centeringPosition(block));
+    loadNumericEntries(window, block);
+    keepMarginPositions(block);
 
     static const SimpleList printModeAndEnhancements[] = {
         {IDC_GRAPHIC_DIRECTION, IDS_DIRECTION_FIRST, 2, graphicDirection},
@@ -203,12 +201,5 @@ int loadPages(HWND window) {
         {IDC_SIGNAL_POLARITY, IDS_SIGNAL_POLARITY_FIRST, 2, signalPolarity},
     };
     loadSimpleLists(window, block, installAndSerial, std::size(installAndSerial));
-
-    // The block keeps top-of-form positions in 1/360 inch, the fields show
-    // 1/180 inch.
-    setupNumericEntry(window, IDC_TRACTOR, IDC_TRACTOR_SPIN, 3, 0, 900);
-    setSpinPosition(window, IDC_TRACTOR_SPIN, tractorTof(block) / 2);
-    setupNumericEntry(window, IDC_FRICTION, IDC_FRICTION_SPIN, 3, 0, 900);
-    setSpinPosition(window, IDC_FRICTION_SPIN, frictionTof(block) / 2);
     return 1;
 }
