@@ -4,8 +4,6 @@
 // a field's changed text sets off in the window's own command handling.
 #include "ui/load_pages.h"
 
-#include <iterator>
-
 #include "resources/resource.h"
 #include "settings/catalogue.h"
 #include "settings/settings_state.h"
@@ -13,21 +11,6 @@
 #include "common/controls.h"
 
 namespace {
-
-// A list whose entry index is the field value itself.
-struct SimpleList {
-    int listId;
-    UINT firstString;
-    int count;
-    uint8_t (*field)(const SettingsBlock&);
-};
-
-void loadSimpleLists(HWND window, const SettingsBlock& block, const SimpleList* lists, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        fillList(window, lists[i].listId, lists[i].firstString, lists[i].count);
-        selectListEntry(window, lists[i].listId, lists[i].field(block));
-    }
-}
 
 bool isVariant() { return ModelVariant == 1; }
 
@@ -47,12 +30,6 @@ void loadFont(HWND window, const SettingsBlock& block) {
     selectListEntry(window, IDC_FONT, index);
 }
 
-void loadPointSize(HWND window, const SettingsBlock& block) {
-    fillList(window, IDC_POINT_SIZE, IDS_POINT_SIZE_FIRST, 15);
-    const ValueRow* row = pointSizeRowForCode(pointSize(block));
-    selectListEntry(window, IDC_POINT_SIZE, row ? row->listIndex : NoSelection);
-}
-
 void loadLineSpacing(HWND window, const SettingsBlock& block) {
     // "Scalable" is offered only with a font that can follow the point size;
     // the test is on the stored code, not on the font list's index.
@@ -66,13 +43,22 @@ void loadLineSpacing(HWND window, const SettingsBlock& block) {
     selectListEntry(window, IDC_LINE_SPACING, index);
 }
 
-void loadPageLength(HWND window, const SettingsBlock& block) {
-    fillList(window, IDC_PAGE_LENGTH, IDS_PAGE_LENGTH_FIRST, PageLengthFreeIndex + 1);
-    // The rows are searched in order, so 11880 finds "11 Inch" before "Free";
-    // a length no row holds is a free length.
-    int index = PageLengthFreeIndex;
-    if (!pageLengthIndexFor(pageLength(block), &index)) index = PageLengthFreeIndex;
-    selectListEntry(window, IDC_PAGE_LENGTH, index);
+// Every list but those of the font, Line/Inch and the character set, as the
+// catalogue gives their entries and the entry the block stands for. Those
+// three go by the stored codes themselves: a font code without an entry
+// still decides whether "Scalable" is offered, the character set follows
+// the emulation stored.
+void loadCataloguedLists(HWND window, const SettingsBlock& block) {
+    const PageChoices shown = shownChoices(block, ModelVariant);
+    for (const Setting& setting : Settings) {
+        const int PageChoices::*choice = setting.choice;
+        if (!setting.list || choice == &PageChoices::font || choice == &PageChoices::lineSpacing ||
+            choice == &PageChoices::characterSet)
+            continue;
+        const ListView view = listFor(setting, shown, ModelVariant);
+        fillList(window, setting.controlId, view.list->firstId + static_cast<UINT>(view.offset), view.count);
+        selectListEntry(window, setting.controlId, shown.*setting.choice);
+    }
 }
 
 // Every numeric entry with the catalogue's range and the position the block
@@ -135,71 +121,21 @@ void loadCharacterSet(HWND window, const SettingsBlock& block) {
 }  // namespace
 
 // The order is fixed: the fields whose changed text runs a rule (page
-// length, margins) come after the lists those rules read, and the character
-// set and the IBM-only lists follow the emulation they depend on.
+// length, margins) come after the lists those rules read.
 int loadPages(HWND window) {
     const SettingsBlock block = currentBlock;
 
     loadFont(window, block);
-    fillList(window, IDC_PITCH, IDS_PITCH_FIRST, 10);
-    selectListEntry(window, IDC_PITCH, pitch(block));
-    loadPointSize(window, block);
-    // Print pass is filled on both models; the standard model never shows its row.
-    fillList(window, IDC_PRINT_PASS, IDS_PRINT_PASS_FIRST, 2);
-    selectListEntry(window, IDC_PRINT_PASS, printPass(block));
-    fillList(window, IDC_EMULATION, IDS_EMULATION_FIRST, 2);
-    selectListEntry(window, IDC_EMULATION, emulation(block));
-    windowState.charsetListEmulation = emulation(block);
     loadLineSpacing(window, block);
-    loadPageLength(window, block);
-    loadNumericEntries(window, block);
-    keepMarginPositions(block);
-
-    static const SimpleList printModeAndEnhancements[] = {
-        {IDC_GRAPHIC_DIRECTION, IDS_DIRECTION_FIRST, 2, graphicDirection},
-        {IDC_TEXT_DIRECTION, IDS_DIRECTION_FIRST, 2, textDirection},
-        {IDC_BOLD, IDS_BOLD_FIRST, 2, bold},
-        {IDC_DOUBLE_HIGH, IDS_DOUBLE_HIGH_FIRST, 2, doubleHigh},
-        {IDC_DOUBLE_STRIKE, IDS_DOUBLE_STRIKE_FIRST, 2, doubleStrike},
-        {IDC_DOUBLE_WIDE, IDS_DOUBLE_WIDE_FIRST, 2, doubleWide},
-        {IDC_ITALICS, IDS_ITALICS_FIRST, 2, italics},
-        {IDC_OUTLINE, IDS_OUTLINE_FIRST, 2, outline},
-        {IDC_SHADOW, IDS_SHADOW_FIRST, 2, shadow},
-        {IDC_ZERO_FONT, IDS_ZERO_FONT_FIRST, 3, zeroFont},
-    };
-    loadSimpleLists(window, block, printModeAndEnhancements, std::size(printModeAndEnhancements));
-
+    loadCataloguedLists(window, block);
+    windowState.charsetListEmulation = emulation(block);
     loadCharacterSet(window, block);
-    fillList(window, IDC_CODE_PAGE, IDS_CODE_PAGE_FIRST,
-             isVariant() ? VariantCodePageCount : StandardCodePageCount);
-    selectListEntry(window, IDC_CODE_PAGE, codePage(block));
-
-    static const SimpleList internationalAndIbmOnly[] = {
-        {IDC_INTERNATIONAL, IDS_INTERNATIONAL_FIRST, 16, internationalCharacter},
-        {IDC_AGM, IDS_AGM_FIRST, 2, agm},
-        {IDC_AUTO_CR, IDS_AUTO_CR_FIRST, 2, autoCR},
-    };
-    loadSimpleLists(window, block, internationalAndIbmOnly, std::size(internationalAndIbmOnly));
     // A.G.M. and Auto CR mean something only to the IBM emulation; their
     // labels stay enabled.
     const bool ibm = emulation(block) == IbmEmulation;
     enableControl(window, IDC_AGM, ibm);
     enableControl(window, IDC_AUTO_CR, ibm);
-
-    static const SimpleList installAndSerial[] = {
-        {IDC_AUTO_LF, IDS_AUTO_LF_FIRST, 2, autoLF},
-        {IDC_AUTO_LOAD, IDS_AUTO_LOAD_FIRST, 2, autoLoad},
-        {IDC_PAPER_OUT, IDS_PAPER_OUT_FIRST, 2, paperOutDetect},
-        {IDC_TEAR_OFF, IDS_TEAR_OFF_FIRST, 2, tearOff},
-        {IDC_BUFFER_CONTROL, IDS_BUFFER_CONTROL_FIRST, 4, bufferControl},
-        {IDC_AUTO_ONLINE, IDS_AUTO_ONLINE_FIRST, 2, autoOnline},
-        {IDC_AUTO_FEED_XT, IDS_AUTO_FEED_XT_FIRST, 2, autoFeedXT},
-        {IDC_DATA_LENGTH, IDS_DATA_LENGTH_FIRST, 2, dataLength},
-        {IDC_BAUD_RATE, IDS_BAUD_RATE_FIRST, 8, baudRate},
-        {IDC_PARITY, IDS_PARITY_FIRST, 4, parity},
-        {IDC_PROTOCOL, IDS_PROTOCOL_FIRST, 2, protocol},
-        {IDC_SIGNAL_POLARITY, IDS_SIGNAL_POLARITY_FIRST, 2, signalPolarity},
-    };
-    loadSimpleLists(window, block, installAndSerial, std::size(installAndSerial));
+    loadNumericEntries(window, block);
+    keepMarginPositions(block);
     return 1;
 }
