@@ -1,9 +1,11 @@
 // The catalogue of the pages: every setting with its page, its label as the
-// page shows it, and the entries of its list, together with how a settings
-// block reads on the pages once they are loaded. The window fills its lists
-// from the string table; the same texts stand here for the programs that
-// have no string table (the native build) and for the settings profile, and
-// a test under Wine checks both against the resources entry by entry.
+// page shows it, the ids of its controls, and the entries of its list,
+// together with how a settings block reads on the pages once they are loaded.
+// The window shows its pages, builds its tree, loads its lists and numeric
+// entries and reads them back from these rows. It fills its lists from the
+// string table; the same texts stand here for the programs that have no
+// string table (the native build) and for the settings profile, and a test
+// under Wine checks both against the resources entry by entry.
 // Portable: no platform headers.
 #pragma once
 
