@@ -2,14 +2,10 @@
 // The window keeps no other copy of the user's choices.
 #include "common/controls.h"
 #include "settings/catalogue.h"
+#include "settings/page_rules.h"
 #include "ui/load_pages.h"
 
 namespace {
-
-// The margin and centering fields take 3 digits; reading no more than that
-// keeps a value set from code within the field's size, so a margin never
-// reaches the pitch class bits when it is packed.
-constexpr int EditEntryChars = 3;
 
 // The free page length may show a thousands separator ("1,980"), so it and
 // the top-of-form entries are read from their up-downs, not their text.
@@ -29,8 +25,8 @@ PageChoices readPageChoices(HWND window) {
             choice = listSelection(window, setting.controlId);
         else if (readsUpDown(setting))
             choice = spinPosition(window, setting.upDownId);
-        else  // leading blanks, optional sign, digits; no digits gives 0
-            choice = asciiToInt(fieldText(window, setting.controlId, EditEntryChars).c_str());
+        else  // no more than a user can type: a margin set from code never reaches the pitch class bits
+            choice = asciiToInt(fieldText(window, setting.controlId, TypedChars).c_str());
     }
     return choices;
 }
