@@ -180,7 +180,7 @@ int run(int argc, char** argv) {
 
     PreviewOptions previewOptions;
     auto* preview = app.add_subcommand("preview", "Show a character-table page or other capture as printed");
-    preview->add_option("FILE", previewOptions.file, "The page or capture")->required();
+    preview->add_option("FILE", previewOptions.file, "The page or capture (\"-\": standard input)")->required();
     preview->add_flag("--html", previewOptions.html, "Write an HTML page with bold and a monospace grid");
 
 #ifdef _WIN32

@@ -452,10 +452,7 @@ std::string render(const std::vector<Line>& lines, bool html) {
 
 int previewCapture(const PreviewOptions& options) {
     std::string data;
-    if (!readWholeFile(options.file, &data)) {
-        reportFailure("cannot read " + options.file);
-        return ExitFailed;
-    }
+    if (!readInputFile(options.file, &data)) return ExitFailed;
     Printer printer(options.file, data);
     const std::string out = render(printer.run(), options.html);
     std::fwrite(out.data(), 1, out.size(), stdout);

@@ -24,7 +24,7 @@ if(NOT count EQUAL 59)
 endif()
 foreach(page ${pages})
     get_filename_component(name ${page} NAME)
-    # quillset.exe reads "/..." as an option: give it the page by drive.
+    # quillset.exe takes a path by its drive letter, as Windows programs do.
     set(path ${page})
     if(RUN)
         set(path Z:${page})
