@@ -13,43 +13,61 @@
 
 enum ExitCode { ExitDone = 0, ExitFailed = 1, ExitUsage = 2 };
 
-// Where show, export and stream take their settings from.
+// Where show, export, stream and each side of diff take their settings from.
 struct BlockSource {
     std::string country;   // a country's defaults on the standard model
     bool variant = false;  // the model variant's defaults
-    std::string profile;   // a settings profile file
+    std::string profile;   // a settings profile file ("-": standard input)
+    std::string file;      // diff: a profile or a capture, told apart by content
+    bool stored = false;   // the set corvex.exe keeps (Windows only)
 };
 
 // One line on standard error, prefixed with the program's name.
 void reportFailure(const std::string& message);
+// The system's text for an errno value.
+std::string systemErrorText(int error);
 
-bool readWholeFile(const std::string& path, std::string* contents);
-// Reads a profile file and checks its structure; faults are reported as
-// FILE:LINE: lines. On success `profile` holds the parsed profile.
+// A profile or capture, "-" being standard input; false, with the reason
+// reported, when it cannot be read or is larger than any real one.
+bool readInputFile(const std::string& path, std::string* contents);
+
+// Reads a profile file and checks it whole: its structure, and its values
+// against its model's factory defaults. Every problem is reported as a
+// FILE:LINE: line (up to a cap); on success `profile` holds the profile.
 int readProfileFile(const std::string& path, Profile* profile);
 // Applies a parsed profile to `base`, reporting faults as FILE:LINE: lines.
 int applyProfileFile(const std::string& path, const Profile& profile, const SettingsBlock& base,
                      SettingsBlock* result);
 
-// A block from a country, the variant's defaults or a profile.
+// A block from a country, the variant's defaults, a profile, a capture (the
+// stream the printer keeps) or, on Windows, the stored set.
 int blockFromSource(const BlockSource& source, SettingsBlock* block, uint8_t* modelVariant);
 
 // Every setting by page and label, with the value the pages show.
 void printSettings(const SettingsBlock& block, uint8_t modelVariant);
 
+int showSettings(const SettingsBlock& block, uint8_t modelVariant, bool json);
 int exportProfile(const std::string& path, const SettingsBlock& block, uint8_t modelVariant);
 int writeStream(const SettingsBlock& block);
-// `file` is a capture, or "" with `hex` the capture's bytes as hexadecimal text.
-int decodeCapture(const std::string& file, const std::string& hex, uint8_t modelVariant);
+// `file` is a capture ("-": standard input), or "" with `hex` the capture's
+// bytes as hexadecimal text. `model` is 1 to read every stream as the model
+// variant, -1 to take for each stream the model that shows every field.
+int decodeCapture(const std::string& file, const std::string& hex, int model, bool json);
+int checkProfile(const std::string& path, bool json);
+int diffSettings(const BlockSource& old, const BlockSource& changed, bool json);
+
+// Where a file is replaced whole: written beside the target, then renamed
+// over it (Windows needs its own call to replace an existing file).
+bool replaceFile(const std::string& from, const std::string& to, std::string* reason);
 
 #ifdef _WIN32
 // The block corvex.exe would start with (registry, and the model variant
 // from corvex.ini beside quillset.exe); false when none is stored.
 bool loadInstalledBlock(SettingsBlock* block, uint8_t* modelVariant);
-// The model variant corvex.ini names.
-uint8_t installedModelVariant();
+// The model (0 or 1) corvex.ini names.
+uint8_t installedModel();
 int importProfile(const std::string& path);
-int listQueues();
+int listQueues(bool json);
 int sendSettingsTo(const std::vector<std::string>& queues, bool all, const std::string& profile);
 // One character table, named by the dialog's list texts, to `queue` or the
 // model's only queue.

@@ -242,6 +242,32 @@ private:
         return reinterpret_cast<const uint8_t*>(data_.data()) + at;
     }
 
+    // ESC ( c nL nH data and ESC [ c nL nH data: the command letter, the
+    // data's length and the data; false (reported) when the data ends first.
+    struct Parameters {
+        uint8_t letter = 0;
+        size_t length = 0;
+        const uint8_t* data = nullptr;
+        size_t next = 0;
+    };
+    bool lengthPrefixed(size_t at, const char* command, Parameters* parameters) {
+        const uint8_t* head = take(at + 2, 3, at, command);
+        if (!head) return false;
+        parameters->letter = head[0];
+        parameters->length = head[1] | head[2] << 8;
+        parameters->data = take(at + 5, parameters->length, at, command);
+        parameters->next = at + 5 + parameters->length;
+        return parameters->data != nullptr;
+    }
+
+    size_t unknownLengthPrefixed(size_t at, const char* command, const Parameters& parameters) {
+        char what[64];
+        std::snprintf(what, sizeof what, "unknown command %s 0x%02X with %zu data bytes", command, parameters.letter,
+                      parameters.length);
+        report(at, what);
+        return parameters.next;
+    }
+
     // Handles the command or character at `at`; returns where the next starts.
     size_t step(size_t at) {
         const uint8_t byte = static_cast<uint8_t>(data_[at]);
@@ -350,53 +376,39 @@ private:
 
     // ESC ( c nL nH data: ESC ( t assigns a table, ESC ( ^ prints as characters.
     size_t epsonExtended(size_t at) {
-        const uint8_t* head = take(at + 2, 3, at, "ESC (");
-        if (!head) return data_.size();
-        const size_t length = head[1] | head[2] << 8;
-        const uint8_t* data = take(at + 5, length, at, "ESC (");
-        if (!data) return data_.size();
-        const size_t next = at + 5 + length;
-        if (head[0] == 't' && length == 3) {
-            const int slot = data[0] >= '0' ? data[0] - '0' : data[0];
+        Parameters p;
+        if (!lengthPrefixed(at, "ESC (", &p)) return data_.size();
+        if (p.letter == 't' && p.length == 3) {
+            const int slot = p.data[0] >= '0' ? p.data[0] - '0' : p.data[0];
             if (slot >= 0 && slot <= 3) {
                 setEmulation(Emulation::Epson);
-                slots_[slot] = epsonTable(data[1], data[2]);
-                return next;
+                slots_[slot] = epsonTable(p.data[1], p.data[2]);
+                return p.next;
             }
-        } else if (head[0] == '^') {
+        } else if (p.letter == '^') {
             setEmulation(Emulation::Epson);
-            for (size_t i = 0; i < length; ++i) print(data[i]);
-            return next;
+            for (size_t i = 0; i < p.length; ++i) print(p.data[i]);
+            return p.next;
         }
-        char what[64];
-        std::snprintf(what, sizeof what, "unknown command ESC ( 0x%02X with %zu data bytes", head[0], length);
-        report(at, what);
-        return next;
+        return unknownLengthPrefixed(at, "ESC (", p);
     }
 
     // ESC [ c nL nH data: ESC [ T selects a code page, ESC [ K sets the
     // initial conditions (Proprinter).
     size_t ibmBracket(size_t at) {
-        const uint8_t* head = take(at + 2, 3, at, "ESC [");
-        if (!head) return data_.size();
-        const size_t length = head[1] | head[2] << 8;
-        const uint8_t* data = take(at + 5, length, at, "ESC [");
-        if (!data) return data_.size();
-        const size_t next = at + 5 + length;
-        if (head[0] == 'K') {
+        Parameters p;
+        if (!lengthPrefixed(at, "ESC [", &p)) return data_.size();
+        if (p.letter == 'K') {
             setEmulation(Emulation::Ibm);
             reset();
-            return next;
+            return p.next;
         }
-        if (head[0] == 'T' && length == 4) {
+        if (p.letter == 'T' && p.length == 4) {
             setEmulation(Emulation::Ibm);
-            ibmTable_ = ibmTable(data[2] << 8 | data[3]);
-            return next;
+            ibmTable_ = ibmTable(p.data[2] << 8 | p.data[3]);
+            return p.next;
         }
-        char what[64];
-        std::snprintf(what, sizeof what, "unknown command ESC [ 0x%02X with %zu data bytes", head[0], length);
-        report(at, what);
-        return next;
+        return unknownLengthPrefixed(at, "ESC [", p);
     }
 
     std::string path_;
@@ -452,10 +464,7 @@ std::string render(const std::vector<Line>& lines, bool html) {
 
 int previewCapture(const PreviewOptions& options) {
     std::string data;
-    if (!readWholeFile(options.file, &data)) {
-        reportFailure("cannot read " + options.file);
-        return ExitFailed;
-    }
+    if (!readInputFile(options.file, &data)) return ExitFailed;
     Printer printer(options.file, data);
     const std::string out = render(printer.run(), options.html);
     std::fwrite(out.data(), 1, out.size(), stdout);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
 #include "common/window_helpers.h"
@@ -47,12 +48,24 @@ bool sameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c
 
 const char* variantName(int variant) { return variant == 1 ? "model variant 1" : "the standard model"; }
 
-// A profile is used only on the model variant it was made for.
+// A profile is used only on the model corvex.ini names, read as corvex.exe
+// reads it: any value but 1 is the standard model.
 bool madeForThisModel(const std::string& path, const Profile& profile) {
-    if (profile.modelVariant == ModelVariant) return true;
+    if (profile.modelVariant == modelOf(ModelVariant)) return true;
     reportFailure(path + " was made for " + variantName(profile.modelVariant) + ", but corvex.ini names " +
-                  variantName(ModelVariant) + "; nothing was stored or sent");
+                  variantName(modelOf(ModelVariant)) + "; nothing was stored or sent");
     return false;
+}
+
+// The system's own text for a Win32 error code, without its line end.
+std::string win32ErrorText(DWORD error) {
+    char text[512] = "";
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        error, 0, text, sizeof text, nullptr);
+    std::string message(text, length < sizeof text ? length : 0);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
+        message.pop_back();
+    return message.empty() ? "error " + std::to_string(error) : message;
 }
 
 // The queues a command prints to: each of `names` once (spooler names
@@ -62,25 +75,32 @@ bool madeForThisModel(const std::string& path, const Profile& profile) {
 // queues listed, `howToChoose` telling what to add) and its exit code
 // returned.
 int chooseQueues(const std::vector<std::string>& names, bool all, const char* howToChoose,
-                 std::vector<std::string>* targets) {
+                 std::vector<PrinterRecord>* targets) {
     std::vector<PrinterRecord> queues;
     if (!enumerateModelPrinters(&queues) || queues.empty()) {
         reportFailure(driverNotInstalled());
         return ExitFailed;
     }
     for (const std::string& name : names) {
-        bool known = false, repeated = false;
-        for (const PrinterRecord& queue : queues) known = known || sameName(queue.printerName, name);
-        for (const std::string& target : *targets) repeated = repeated || sameName(target, name);
+        const PrinterRecord* known = nullptr;
+        bool repeated = false;
+        std::vector<const char*> queueNames;
+        for (const PrinterRecord& queue : queues) {
+            if (sameName(queue.printerName, name)) known = &queue;
+            queueNames.push_back(queue.printerName.c_str());
+        }
+        for (const PrinterRecord& target : *targets)
+            repeated = repeated || sameName(target.printerName, name);
         if (!known) {
-            reportFailure("\"" + name + "\" is not a queue of the " + modelDriverName() +
-                          " driver; see quillset queues");
+            reportFailure("\"" + name + "\" is not a queue of the " + modelDriverName() + " driver" +
+                          didYouMean(name, queueNames.data(), static_cast<int>(queueNames.size())) +
+                          "; see quillset queues");
             return ExitUsage;
         }
-        if (!repeated) targets->push_back(name);
+        // By the spooler's own name, however it was typed.
+        if (!repeated) targets->push_back(*known);
     }
-    if (all || (names.empty() && queues.size() == 1))
-        for (const PrinterRecord& queue : queues) targets->push_back(queue.printerName);
+    if (all || (names.empty() && queues.size() == 1)) *targets = queues;
     if (targets->empty()) {
         reportFailure("several queues use the " + modelDriverName() + " driver; " + howToChoose + ":");
         for (const PrinterRecord& queue : queues)
@@ -94,11 +114,15 @@ int chooseQueues(const std::vector<std::string>& names, bool all, const char* ho
 // (ASCII case ignored, as everywhere in quillset); -1 when it is none of
 // them, with `allowed` then listing them.
 int listPosition(const std::string& name, UINT firstId, int count, std::string* allowed) {
+    std::vector<std::string> texts;
     for (int i = 0; i < count; ++i) {
-        const std::string text = loadString(firstId + static_cast<UINT>(i));
-        if (sameText(name, text.c_str())) return i;
-        *allowed += (i ? ", " : "") + text;
+        texts.push_back(loadString(firstId + static_cast<UINT>(i)));
+        if (sameText(name, texts.back().c_str())) return i;
+        *allowed += (i ? ", " : "") + texts.back();
     }
+    std::vector<const char*> candidates;
+    for (const std::string& text : texts) candidates.push_back(text.c_str());
+    *allowed += didYouMean(name, candidates.data(), count);
     return -1;
 }
 
@@ -114,9 +138,13 @@ bool loadInstalledBlock(SettingsBlock* block, uint8_t* modelVariant) {
     return stored;
 }
 
-uint8_t installedModelVariant() {
-    loadInstalled();
-    return ModelVariant;
+uint8_t installedModel() { return modelOf(readModelVariant(programIniPath(WindowIniFile))); }
+
+bool replaceFile(const std::string& from, const std::string& to, std::string* reason) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    *reason = win32ErrorText(GetLastError());
+    return false;
 }
 
 int importProfile(const std::string& path) {
@@ -131,14 +159,20 @@ int importProfile(const std::string& path) {
     return ExitDone;
 }
 
-int listQueues() {
+int listQueues(bool json) {
     std::vector<PrinterRecord> queues;
     if (!enumerateModelPrinters(&queues) || queues.empty()) {
         reportFailure(driverNotInstalled());
         return ExitFailed;
     }
-    for (const PrinterRecord& queue : queues)
-        std::printf("%s\t%s\n", queue.printerName.c_str(), queue.portName.c_str());
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const PrinterRecord& queue : queues) {
+        if (json)
+            list.push_back({{"name", queue.printerName}, {"port", queue.portName}});
+        else
+            std::printf("%s\t%s\n", queue.printerName.c_str(), queue.portName.c_str());
+    }
+    if (json) std::printf("%s\n", nlohmann::ordered_json({{"queues", list}, {"exit", 0}}).dump(2).c_str());
     return ExitDone;
 }
 
@@ -149,7 +183,7 @@ int sendSettingsTo(const std::vector<std::string>& names, bool all, const std::s
     const bool stored = loadInstalled();
 
     // The queues first, so that a wrong name or an ambiguity sends nothing.
-    std::vector<std::string> targets;
+    std::vector<PrinterRecord> targets;
     if (int code = chooseQueues(names, all, "name them with --queue or use --all", &targets)) return code;
 
     SettingsBlock block{};
@@ -166,15 +200,18 @@ int sendSettingsTo(const std::vector<std::string>& names, bool all, const std::s
     uint8_t stream[TransferStreamBufferSize];
     const DWORD length = static_cast<DWORD>(encodeTransferStream(block, stream, sizeof stream));
     int failed = 0;
-    for (const std::string& target : targets) {
-        const PrintJobResult result = printDocument(target, DocumentName, stream, length);
+    for (const PrinterRecord& target : targets) {
+        const PrintJobResult result = printDocument(target.printerName, DocumentName, stream, length);
         if (result.ok()) {
-            std::printf("%s: sent\n", target.c_str());
+            std::printf("%s: sent\n", target.printerName.c_str());
         } else {
             ++failed;
             std::fflush(stdout);
-            std::fprintf(stderr, "%s: %s\n", target.c_str(),
-                         formatString(printJobMessageId(result), static_cast<int>(result.error)).c_str());
+            // The window's text with the error code, then the port and the system's own words.
+            std::fprintf(stderr, "%s (port %s): %s (%s)\n", target.printerName.c_str(),
+                         target.portName.c_str(),
+                         formatString(printJobMessageId(result), static_cast<int>(result.error)).c_str(),
+                         win32ErrorText(result.error).c_str());
         }
     }
     std::fflush(stdout);
@@ -209,14 +246,16 @@ int printCharacterTableTo(const std::string& emulationName, const std::string& t
         return ExitUsage;
     }
 
-    std::vector<std::string> names, targets;
+    std::vector<std::string> names;
+    std::vector<PrinterRecord> targets;
     if (!queueName.empty()) names.push_back(queueName);
     if (int code = chooseQueues(names, false, "name one with --queue", &targets)) return code;
-    const TablePrintResult result = sendCharacterTableFile(targets[0], path);
+    const TablePrintResult result = sendCharacterTableFile(targets[0].printerName, path);
     if (!result.ok()) {
-        reportFailure(tablePrintFailureText(result));
+        reportFailure(targets[0].printerName + " (port " + targets[0].portName +
+                      "): " + tablePrintFailureText(result));
         return ExitFailed;
     }
-    std::printf("%s: sent %s\n", targets[0].c_str(), path.c_str());
+    std::printf("%s: sent %s\n", targets[0].printerName.c_str(), path.c_str());
     return ExitDone;
 }

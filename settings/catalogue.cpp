@@ -1,7 +1,9 @@
 #include "catalogue.h"
 
+#include <algorithm>
 #include <cctype>
 #include <iterator>
+#include <vector>
 
 #include "resources/resource.h"
 #include "value_tables.h"
@@ -311,4 +313,45 @@ bool sameText(const std::string& a, const char* b) {
         if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return i == a.size() && !b[i];
+}
+
+const char* closestText(const std::string& text, const char* const* candidates, int count) {
+    auto same = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
+    const char* best = nullptr;
+    size_t bestDistance = 0;
+    for (int c = 0; c < count; ++c) {
+        const std::string candidate = candidates[c];
+        // Edits (insert, delete, change, swap of neighbours), row by row.
+        const size_t width = candidate.size() + 1;
+        std::vector<size_t> rows(3 * width);
+        for (size_t i = 0; i <= text.size(); ++i) {
+            size_t* row = &rows[(i % 3) * width];
+            const size_t* above = &rows[((i + 2) % 3) * width];
+            const size_t* twoAbove = &rows[((i + 1) % 3) * width];
+            for (size_t j = 0; j < width; ++j) {
+                if (i == 0 || j == 0) {
+                    row[j] = i + j;
+                    continue;
+                }
+                row[j] = std::min({above[j] + 1, row[j - 1] + 1,
+                                   above[j - 1] + (same(text[i - 1], candidate[j - 1]) ? 0 : 1)});
+                if (i > 1 && j > 1 && same(text[i - 1], candidate[j - 2]) &&
+                    same(text[i - 2], candidate[j - 1]))
+                    row[j] = std::min(row[j], twoAbove[j - 2] + 1);
+            }
+        }
+        const size_t distance = rows[(text.size() % 3) * width + candidate.size()];
+        if (distance > 0 && distance * 3 <= candidate.size() && (!best || distance < bestDistance)) {
+            best = candidates[c];
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+std::string didYouMean(const std::string& text, const char* const* candidates, int count) {
+    const char* closest = closestText(text, candidates, count);
+    return closest ? std::string(" (did you mean \"") + closest + "\"?)" : std::string();
 }

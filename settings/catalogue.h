@@ -83,3 +83,11 @@ inline bool hasRow(const Setting& setting, uint8_t modelVariant) {
 
 // ASCII comparison ignoring case, as profile keys and values are matched.
 bool sameText(const std::string& a, const char* b);
+
+// The candidate a mistyped `text` most likely meant, for a "did you mean"
+// hint: the one fewest edits away (a character inserted, deleted, changed,
+// or two neighbours swapped; ASCII case ignored),
+// when that is at most a third of its length, or nullptr.
+const char* closestText(const std::string& text, const char* const* candidates, int count);
+// The same as the hint " (did you mean \"X\"?)", or "".
+std::string didYouMean(const std::string& text, const char* const* candidates, int count);

@@ -114,11 +114,15 @@ std::string programIniPath(const char* fileName) {
 
 bool loadStoredSettings() { return loadStoredSettings(programIniPath()); }
 
-bool loadStoredSettings(const std::string& iniPath) {
+uint8_t readModelVariant(const std::string& iniPath) {
     // Without a whole path to our own executable there is no INI file to read,
     // which behaves like a missing one.
     const UINT model = iniPath.empty() ? 0 : GetPrivateProfileIntA("Main", "Model", 0, iniPath.c_str());
-    ModelVariant = static_cast<uint8_t>(model & 0xFF);
+    return static_cast<uint8_t>(model & 0xFF);
+}
+
+bool loadStoredSettings(const std::string& iniPath) {
+    ModelVariant = readModelVariant(iniPath);
 
     RegistryKey key;
     if (!openProgramKey(key, false)) return false;

@@ -15,6 +15,12 @@ std::string iniPathFor(const std::string& executablePath);
 // cannot be had whole.
 std::string programIniPath(const char* fileName = nullptr);
 
+// The ModelVariant an INI file names: the low byte of [Main] Model, 0 when
+// the file, the key or the path ("") is missing. corvex.exe and quillset
+// both read corvex.ini through this, and both take only 1 as the variant
+// (modelOf).
+uint8_t readModelVariant(const std::string& iniPath);
+
 // Reads ModelVariant from `iniPath` ("" reads as a missing file), then the
 // registry; true when currentBlock, CountryIndex and ModelVariant are ready,
 // false when the caller must choose defaults. Values of the wrong type or

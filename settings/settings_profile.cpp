@@ -69,6 +69,26 @@ std::string keyNames(int section) {
     return all;
 }
 
+// What a mistyped section or key most likely meant, among `section`'s keys
+// (or, with UnknownSection, the section names).
+std::string hintFor(const std::string& name, int section) {
+    std::vector<std::string> names;
+    if (section == UnknownSection) {
+        names = {ProfileSection, ReservedSection};
+        for (const CataloguePage& page : CataloguePages) names.push_back(page.name);
+    } else if (section == ProfileSectionIndex) {
+        names = {ModelKey};
+    } else if (section == ReservedSectionIndex) {
+        for (int byte : ReservedBytes) names.push_back(reservedKey(byte));
+    } else {
+        for (const Setting& setting : Settings)
+            if (setting.page == section) names.push_back(setting.label);
+    }
+    std::vector<const char*> texts;
+    for (const std::string& text : names) texts.push_back(text.c_str());
+    return didYouMean(name, texts.data(), static_cast<int>(texts.size()));
+}
+
 int findSection(const std::string& name) {
     if (sameText(name, ProfileSection)) return ProfileSectionIndex;
     if (sameText(name, ReservedSection)) return ReservedSectionIndex;
@@ -153,7 +173,8 @@ bool parseProfile(const std::string& text, Profile* profile, std::vector<Profile
             }
             section = findSection(trim(line.substr(1, line.size() - 2)));
             if (section == UnknownSection)
-                fault("unknown section " + line + "; the sections are " + sectionNames());
+                fault("unknown section " + line + "; the sections are " + sectionNames() +
+                      hintFor(trim(line.substr(1, line.size() - 2)), UnknownSection));
             continue;
         }
         const size_t equals = line.find('=');
@@ -170,7 +191,15 @@ bool parseProfile(const std::string& text, Profile* profile, std::vector<Profile
         const std::string value = trim(line.substr(equals + 1));
         const int index = findKey(section, key);
         if (index < 0) {
-            fault("unknown key \"" + key + "\" in this section; its keys are " + keyNames(section));
+            // A page's key under another page's heading: say where it goes.
+            int home = UnknownSection;
+            for (int page = 0; page < PageCount && home == UnknownSection; ++page)
+                if (findKey(page, key) >= 0) home = page;
+            if (home != UnknownSection)
+                fault(key + " belongs in [" + CataloguePages[home].name + "], not in this section");
+            else
+                fault("unknown key \"" + key + "\" in this section; its keys are " + keyNames(section) +
+                      hintFor(key, section));
             continue;
         }
         const size_t slot = slotOf(index);
@@ -188,7 +217,8 @@ bool parseProfile(const std::string& text, Profile* profile, std::vector<Profile
         }
         profile->entries.push_back({index, value, lineNumber});
     }
-    if (profile->modelVariant < 0 && errors->size() == errorsBefore)
+    // A Model line that was wrong has been reported as such already.
+    if (firstLine[slotOf(ModelKeyIndex)] == 0)
         errors->push_back(
             {0, "the profile names no model variant: [Profile] with Model = 0 or 1 is missing"});
     return errors->size() == errorsBefore;
@@ -254,7 +284,9 @@ bool applyProfile(const Profile& profile, const SettingsBlock& base, SettingsBlo
                                                   std::to_string(high)});
             continue;
         }
-        if (wanted[i].empty()) {
+        // A value left empty in the profile is looked up like any other text,
+        // and fails like any unknown one; only the base may have no entry.
+        if (wanted[i].empty() && !lineOf[i]) {
             choices.*setting.choice = NoSelection;  // the base had no entry either
             continue;
         }
@@ -264,8 +296,9 @@ bool applyProfile(const Profile& profile, const SettingsBlock& base, SettingsBlo
             if (sameText(wanted[i], view.text(k))) found = k;
         choices.*setting.choice = found;
         if (found != NoSelection || !hasRow(setting, variant)) continue;
-        const std::string message =
-            std::string(setting.label) + ": \"" + wanted[i] + "\" is not one of: " + joined(view);
+        const std::string message = std::string(setting.label) + ": \"" + wanted[i] +
+                                    "\" is not one of: " + joined(view) +
+                                    didYouMean(wanted[i], view.list->texts + view.offset, view.count);
         errors->push_back(
             {lineOf[i], lineOf[i] ? message : message + " (the base set's value; name it in the profile)"});
     }

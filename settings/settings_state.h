@@ -12,6 +12,10 @@ extern uint8_t ModelVariant;   // only 1 selects the variant
 extern uint8_t CountryIndex;   // row of CountryDefaultTable
 extern SettingsBlock currentBlock;
 
+// The model a ModelVariant value selects: 1 the variant, any other value the
+// standard model (0), as profiles, captures and listings name it.
+inline uint8_t modelOf(uint8_t modelVariant) { return modelVariant == 1 ? 1 : 0; }
+
 constexpr uint8_t NoPageShown = 255;
 
 // What the window remembers between messages, beyond what its controls show.

@@ -145,3 +145,41 @@ bool decodeTransferStream(const uint8_t* data, size_t length, SettingsBlock* blo
     *start = offset;
     return true;
 }
+
+std::vector<CapturedStream> decodeAllTransferStreams(const uint8_t* data, size_t length) {
+    std::vector<CapturedStream> streams;
+    // A stream opens with a frame header, the write command and block offset 0.
+    const uint8_t opening[] = {0x1B, 0x1B, 0x00, 0x37, 0x34, 0x32, 0x00, WriteBlockCommand, FirstRunOffset};
+    size_t position = 0;
+    while (data && position < length) {
+        CapturedStream found;
+        size_t start = 0;
+        if (decodeTransferStream(data + position, length - position, &found.block, &start, &found.problem)) {
+            found.complete = true;
+            found.start = position + start;
+            position = found.start + TransferStreamLength;
+        } else {
+            const uint8_t* header =
+                std::search(data + position, data + length, std::begin(FrameHeader), std::end(FrameHeader));
+            if (header == data + length) {
+                // Only other bytes from here; a capture with no header at all says so.
+                if (streams.empty()) streams.push_back(found);
+                break;
+            }
+            found.start = static_cast<size_t>(header - data);
+            found.problem.offset += position;
+            // Past the fault (at least one byte past the header), to the next opening.
+            const size_t resume = std::max(found.problem.offset, found.start + 1);
+            position = static_cast<size_t>(
+                std::search(data + resume, data + length, std::begin(opening), std::end(opening)) - data);
+        }
+        streams.push_back(found);
+    }
+    return streams;
+}
+
+size_t streamOffsetOfByte(int byte) {
+    const size_t runStart = sizeof FrameHeader + 3;  // header, command, offset, count
+    if (byte < SecondRunOffset) return runStart + 2 * static_cast<size_t>(byte);
+    return frameLength(FirstRunCount) + runStart + 2 * static_cast<size_t>(byte - SecondRunOffset);
+}

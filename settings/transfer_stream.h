@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "settings_block.h"
 
@@ -31,3 +32,23 @@ struct StreamProblem {
 // cut short, or has a wrong header, frame, length or nibble.
 bool decodeTransferStream(const uint8_t* data, size_t length, SettingsBlock* block, size_t* start,
                           StreamProblem* problem);
+
+// One stream of a capture that may hold several (a port file appended to,
+// captures concatenated): where it starts, and its block or its problem.
+struct CapturedStream {
+    size_t start = 0;
+    bool complete = false;
+    SettingsBlock block{};
+    StreamProblem problem;
+};
+
+// Every stream in a capture, in capture order; a capture with no frame
+// header at all gives one incomplete stream that says so. After a damaged stream the search goes on at the
+// next header that opens a stream (a write of block offset 0), so the
+// damaged stream's later frames are not counted as streams of their own.
+// The printer ends up with the block of the last complete one.
+std::vector<CapturedStream> decodeAllTransferStreams(const uint8_t* data, size_t length);
+
+// Where block byte `byte` (0 to 31, not 23) travels in a stream: its low
+// nibble's offset from the stream's start.
+size_t streamOffsetOfByte(int byte);

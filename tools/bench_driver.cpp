@@ -7,7 +7,8 @@
 //       dialog until <bytes> reached the port file, and the peak working set
 //   bench_driver.exe copy <runs> <port file> <bytes> <command line...>
 //       bench_copy.exe started with the event name as its last argument:
-//       from setting the event until <bytes> reached the port file
+//       from setting the event until <bytes> reached the port file (the copy
+//       prints its own peak working set)
 // Prints one line per run and the medians, in milliseconds.
 #include <windows.h>
 #include <psapi.h>
@@ -167,7 +168,6 @@ constexpr const char* CopyEvent = "QuillsetBenchCopy";
 
 int timeCopy(int runs, const char* portFile, long bytes, const std::string& commandLine) {
     std::vector<double> times;
-    SIZE_T peak = 0;
     for (int run = 0; run < runs; ++run) {
         // The event exists before the copy starts, so it cannot be missed.
         HANDLE go = CreateEventA(nullptr, TRUE, FALSE, CopyEvent);
@@ -182,11 +182,6 @@ int timeCopy(int runs, const char* portFile, long bytes, const std::string& comm
         while (fileSize(portFile) < bytes && nowMs() - signalled < Patience) Sleep(1);
         const double sent = nowMs();
         WaitForSingleObject(process.hProcess, Patience);
-        PROCESS_MEMORY_COUNTERS memory = {};
-        memory.cb = sizeof memory;
-        if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory) &&
-            memory.PeakWorkingSetSize > peak)
-            peak = memory.PeakWorkingSetSize;
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
         CloseHandle(go);
@@ -197,8 +192,7 @@ int timeCopy(int runs, const char* portFile, long bytes, const std::string& comm
         times.push_back(sent - signalled);
         printf("run %d: copy %.1f ms\n", run + 1, sent - signalled);
     }
-    printf("median copy %.1f ms, peak working set %lu KB\n", median(times),
-           static_cast<unsigned long>(peak / 1024));
+    printf("median copy %.1f ms\n", median(times));
     return 0;
 }
 

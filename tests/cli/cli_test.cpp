@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "common/window_helpers.h"
@@ -16,6 +17,7 @@
 #include "settings/catalogue.h"
 #include "settings/country_defaults.h"
 #include "tests/core/hand_blocks.h"
+#include "version.h"
 
 namespace {
 
@@ -119,27 +121,6 @@ TEST_F(Quillset, ExportThenImportGivesBackDefaultRowsByteForByte) {
     }
 }
 
-// The file and line before the reader's message, and the model the INI file names.
-TEST_F(Quillset, AFaultyProfileNamesItsLineAndStoresNothing) {
-    const struct {
-        const char* profile;
-        const char* error;
-    } cases[] = {
-        {"[Profile]\nModel = 0\n[Print Style]\nPitch = 12 CPI\nFont = Roma\n",
-         "cli-profile.ini:5: Font: \"Roma\" is not one of: Draft,"},
-        {"[Profile]\nModel = 1\n[Print Style]\nFont = Roman\n",
-         "was made for model variant 1, but corvex.ini names the standard model"},
-    };
-    for (const auto& c : cases) {
-        install(CountryDefaultTable[2], 0);
-        std::ofstream(Profile) << c.profile;
-        const Outcome run = quillset("import \"" + Profile + "\"");
-        EXPECT_EQ(run.code, 1u);
-        EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
-        EXPECT_EQ(storedBlock(), CountryDefaultTable[2]);
-    }
-}
-
 TEST_F(Quillset, SendsOnlyToAClearChoiceAndStoresWhatAllQueuesTook) {
     // Added in name order, the order Wine's spooler lists them in.
     ASSERT_TRUE(addQueue("Lab") && addQueue("Office") && addQueue("Other", "Generic Text"));
@@ -185,7 +166,11 @@ TEST_F(Quillset, DecodesWhatCorvexSentAsShowShowsIt) {
     const Outcome decoded = quillset("decode \"" + portFilePath("Office") + "\"");
     EXPECT_EQ(decoded.code, 0u) << decoded.err;
     EXPECT_NE(decoded.out.find("  International character: Sweden\r\n"), std::string::npos) << decoded.out;
-    EXPECT_EQ(decoded.out, quillset("show").out);
+    // Headed by the stream's offset and model, the settings as show lists them.
+    EXPECT_EQ(decoded.out.substr(0, decoded.out.find('\n') + 1),
+              "Stream at offset 0, the standard model (both models show every field), the one the printer "
+              "keeps:\r\n");
+    EXPECT_EQ(decoded.out.substr(decoded.out.find('\n') + 1), quillset("show").out);
 
     std::vector<uint8_t> capture = readPortFile("Office");
     capture[30] = 0x1A;
@@ -194,6 +179,68 @@ TEST_F(Quillset, DecodesWhatCorvexSentAsShowShowsIt) {
     const Outcome malformed = quillset("decode \"" + Capture + "\"");
     EXPECT_EQ(malformed.code, 1u);
     EXPECT_EQ(malformed.err, "quillset: " + Capture + ": offset 30: nibble: 0x1A is above 0x0F\r\n");
+}
+
+// One line per case, through the real quillset.exe: {P} is the profile's
+// Windows path, {C} the capture's (Germany), {u} the folder's Unix path.
+// Import names the file and line of a fault, and the model corvex.ini names.
+TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
+    ASSERT_TRUE(addQueue("Office") && addQueue("Broken", ModelDriver, "Z:\\no\\such\\folder\\port.prn"));
+    const std::vector<uint8_t> germany = streamOf(CountryDefaultTable[6]);
+    std::ofstream(Capture, std::ios::binary)
+        .write(reinterpret_cast<const char*>(germany.data()), germany.size());
+    const std::string unixDir = std::string(QUILLSET_EXE).substr(0, std::string(QUILLSET_EXE).rfind('/') + 1);
+    const char* roman = "[Profile]\nModel = 0\n[Print Style]\nFont = Roman\n";
+    const struct {
+        int model;            // corvex.ini's Model; the stored set is Chile's
+        const char* profile;  // written to {P} first
+        const char* arguments;
+        DWORD code;
+        const char* text;  // in standard output or standard error
+        const char* pointer = nullptr;
+        const char* json = nullptr;
+    } cases[] = {
+        // clang-format off
+        {0, "[Profile]\nModel = 0\n[Print Style]\nPitch = 12 CPI\nFont = Roma\n", "import {P}", 1, "cli-profile.ini:5: Font: \"Roma\" is not one of: Draft,"},
+        {0, "[Profile]\nModel = 1\n[Print Style]\nFont = Roman\n", "import {P}", 1, "was made for model variant 1, but corvex.ini names the standard model"},
+        {7, roman, "import {P}", 0, "Stored the settings of"},
+        {7, roman, "show --json", 0, "", "/model", "0"},
+        {0, nullptr, "decode {u}cli-capture.prn", 0, "\n  International character: Germany\r\n"},
+        {0, nullptr, "diff --json --stored {C}", 1, "", "/differences/3", R"({"page":"Character set","label":"International character","old":"USA","new":"Germany"})"},
+        {0, nullptr, "diff --json --country chile --stored", 0, "", "/differences", "[]"},
+        {0, "[Profile]\nModel = 0\n[Print Style]\nFont =\n", "check --json {P}", 1, "", "/problems/0/line", "4"},
+        {0, nullptr, "queues --json", 0, "", "/queues/1/name", R"("Office")"},
+        {0, roman, "send --queue office --profile {P}", 0, "Office: sent\r\n"},
+        {0, nullptr, "send --queue Broken", 1, "Broken (port Z:\\no\\such\\folder\\port.prn): "},
+        {0, nullptr, "--version", 0, "quillset " QUILLSET_VERSION "\r\n"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        install(CountryDefaultTable[2], c.model, 2);
+        if (c.profile) std::ofstream(Profile) << c.profile;
+        std::string arguments = c.arguments;
+        for (const auto& [name, value] :
+             {std::pair<std::string, std::string>{"{P}", Profile}, {"{C}", Capture}, {"{u}", unixDir}})
+            if (arguments.find(name) != std::string::npos) arguments.replace(arguments.find(name), 3, value);
+        const Outcome run = quillset(arguments);
+        EXPECT_EQ(run.code, c.code) << arguments << "\n" << run.err;
+        EXPECT_NE((run.out + run.err).find(c.text), std::string::npos) << arguments << "\n"
+                                                                       << run.out << run.err;
+        // A command that fails stores nothing.
+        if (c.code) {
+            EXPECT_EQ(storedBlock(), CountryDefaultTable[2]) << arguments;
+        }
+        if (c.pointer) {
+            const auto document = nlohmann::ordered_json::parse(run.out, nullptr, false);
+            ASSERT_FALSE(document.is_discarded()) << arguments << "\n" << run.out;
+            EXPECT_EQ(
+                document.value(nlohmann::ordered_json::json_pointer(c.pointer), nlohmann::ordered_json())
+                    .dump(),
+                c.json)
+                << arguments;
+            EXPECT_EQ(document["exit"], c.code) << arguments;
+        }
+    }
 }
 
 // By the dialog's texts, any case, lists sized by the variant; the page unchanged.

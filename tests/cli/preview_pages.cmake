@@ -22,9 +22,18 @@ set(faults "")
 if(NOT count EQUAL 59)
     string(APPEND faults "expected 59 pages in ${TABLES}, found ${count}\n")
 endif()
+set(previewed 0)
 foreach(page ${pages})
     get_filename_component(name ${page} NAME)
-    # quillset.exe reads "/..." as an option: give it the page by drive.
+    # Under Wine each run starts a Windows process: there only the pages
+    # with characters to check run, for the Windows code-page conversion;
+    # reading the pages is the same code in both programs, which the native
+    # run checks on every page.
+    if(RUN AND NOT expected MATCHES "(^|;)${name}\\|")
+        continue()
+    endif()
+    math(EXPR previewed "${previewed} + 1")
+    # quillset.exe takes a path by its drive letter, as Windows programs do.
     set(path ${page})
     if(RUN)
         set(path Z:${page})
@@ -91,4 +100,4 @@ endforeach()
 if(faults)
     message(FATAL_ERROR "${faults}")
 endif()
-message(STATUS "${count} pages previewed")
+message(STATUS "${previewed} of ${count} pages previewed")

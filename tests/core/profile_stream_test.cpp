@@ -67,6 +67,7 @@ TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
         {MODEL_0 "[Print Style]\nPitch = 7.5 CPI\n[Page Format]\nLeft margin = 118\n", 6, "outside 0 to 117"},
         {MODEL_0 "[Print Style]\nFont = Draft\n[Page Format]\nLine/Inch = Scalable\n", 6, "is not one of: 1, 1.5"},
         {MODEL_0 "[Emulation]\nEmulation = IBM\n[Character set]\nCharacter set = Italic\n", 6, "is not one of: Graphic 1, Graphic 2"},
+        {MODEL_0 "[Emulation]\nEmulation = IBM\n[Character set]\nCharacter set = \n", 6, "Character set: \"\" is not one of: Graphic 1, Graphic 2"},
         {MODEL_0 "[Character set]\nCode page = KU (EPSON)\n", 4, "Code page: \"KU (EPSON)\" is not one of: USA"},
         {MODEL_0 "[Print Style]\nPrint pass = 1 Pass\n", 4, "only model variant 1"},
         {MODEL_0 "[Reserved]\nByte 23 = 256\n", 4, "Byte 23: \"256\" is not a number from 0 to 255"},

@@ -146,7 +146,10 @@ const Emulation Emulations[] = {
      bytes({ESC, 'F'}), selectEpson, describeEpson, epsonCharacter},
     // ESC [ K: set initial conditions from the stored power-on settings
     // (two parameter bytes: load 0, Proprinter identity 0x16). DC2 selects
-    // 10 characters per inch; ESC X sets the left and right margin columns.
+    // 10 characters per inch, cancelling 12 cpi and condensed (Output
+    // Solutions 650 manual, IBM ProPrinter commands, "Print Pitches"; the
+    // Compuprint MDP-30 FB user manual, "DC2 Sets 10 cpi printing (IBM)");
+    // ESC X sets the left and right margin columns.
     {"IBM", bytes({ESC, '[', 'K', 2, 0, 0, 0x16}), bytes({0x12, ESC, 'X', 1, 80}), bytes({ESC, 'E'}),
      bytes({ESC, 'F'}), selectIbm, describeIbm, ibmCharacter},
 };
