@@ -1,5 +1,6 @@
 #include "printer/character_table_dialog.h"
 
+#include "common/controls.h"
 #include "common/window_helpers.h"
 #include "printer/character_table_print.h"
 #include "printer/character_tables.h"
@@ -7,30 +8,16 @@
 #include "settings/settings_state.h"
 
 namespace {
-// The selected entry of a drop-down list; CB_GETCURSEL gives CB_ERR (-1)
-// when nothing is selected.
-int selectedPosition(HWND dialog, int id) {
-    return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
-}
-
-void fillList(HWND dialog, int id, UINT firstString, int count) {
-    HWND list = GetDlgItem(dialog, id);
-    SendMessageA(list, CB_RESETCONTENT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-        const std::string text = loadString(firstString + static_cast<UINT>(i));
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
-    SendMessageA(list, CB_SETCURSEL, 0, 0);
-}
-
 // The tables of the chosen emulation, starting again at the first.
 void fillTableList(HWND dialog, int emulation) {
     fillList(dialog, IDC_TABLE_LIST, characterTableFirstString(emulation),
              characterTableCount(emulation, ModelVariant));
+    selectListEntry(dialog, IDC_TABLE_LIST, 0);
 }
 
 BOOL onInitDialog(HWND dialog) {
     fillList(dialog, IDC_TABLE_EMULATION, IDS_EMULATION_FIRST, 2);
+    selectListEntry(dialog, IDC_TABLE_EMULATION, 0);
     fillTableList(dialog, EpsonEmulation);
     centerWindowOnScreen(dialog);
     return TRUE;
@@ -39,8 +26,8 @@ BOOL onInitDialog(HWND dialog) {
 BOOL onCommand(HWND dialog, WORD id, WORD notification) {
     switch (id) {
         case IDOK:
-            if (printCharacterTable(dialog, selectedPosition(dialog, IDC_TABLE_EMULATION),
-                                    selectedPosition(dialog, IDC_TABLE_LIST)))
+            if (printCharacterTable(dialog, listSelection(dialog, IDC_TABLE_EMULATION),
+                                    listSelection(dialog, IDC_TABLE_LIST)))
                 EndDialog(dialog, 1);
             return TRUE;
         case IDCANCEL:
@@ -48,7 +35,7 @@ BOOL onCommand(HWND dialog, WORD id, WORD notification) {
             return TRUE;
         case IDC_TABLE_EMULATION:
             if (notification != CBN_SELCHANGE) return FALSE;
-            fillTableList(dialog, selectedPosition(dialog, IDC_TABLE_EMULATION) == EpsonEmulation
+            fillTableList(dialog, listSelection(dialog, IDC_TABLE_EMULATION) == EpsonEmulation
                                       ? EpsonEmulation
                                       : IbmEmulation);
             return TRUE;

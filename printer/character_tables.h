@@ -6,9 +6,8 @@
 
 #include <cstdint>
 
-// Emulation positions of the dialog's first list.
-constexpr int EpsonEmulation = 0;
-constexpr int IbmEmulation = 1;
+// The emulation positions of the dialog's first list are the pages' own.
+#include "settings/value_tables.h"
 
 // Entries in the table list of `emulation` (0 EPSON, anything else IBM):
 // the tables from "KU (EPSON) 3Pass" on exist only for model variant 1.

@@ -8,8 +8,6 @@
 #include "resource.h"
 #include "common/window_helpers.h"
 
-std::string rememberedPrinterName;
-
 namespace {
 // One text for every cause: no printer at all, a failed enumeration, no queue
 // of the model's driver. The user's remedy is the same.

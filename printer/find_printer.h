@@ -6,9 +6,6 @@
 
 #include <string>
 
-// The queue confirmed last in the Select Printer dialog during this run.
-extern std::string rememberedPrinterName;
-
 // True with a queue name OpenPrinterA accepts; false after telling the user
 // why, or after the user cancelled the choice.
 bool findModelPrinter(HWND owner, std::string* printerName);

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "printer/find_printer.h"
 #include "printer/model_printers.h"
 #include "resource.h"
+#include "settings/settings_state.h"
 #include "common/window_helpers.h"
 
 namespace {
@@ -36,7 +36,7 @@ void fillPrinterList(HWND dialog) {
             if (index == LB_ERR || index == LB_ERRSPACE) continue;
             const bool first = !appended;
             appended = true;
-            if (first || lstrcmpiA(match.printerName.c_str(), rememberedPrinterName.c_str()) == 0) {
+            if (first || lstrcmpiA(match.printerName.c_str(), windowState.rememberedPrinterName.c_str()) == 0) {
                 SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
                 SetDlgItemTextA(dialog, IDC_PRINTER_PORT, match.portName.c_str());
             }
@@ -67,7 +67,7 @@ void confirmSelection(HWND dialog, std::string* confirmedName) {
         EndDialog(dialog, -1);
         return;
     }
-    rememberedPrinterName = name;
+    windowState.rememberedPrinterName = name;
     *confirmedName = name;
     EndDialog(dialog, selected);
 }

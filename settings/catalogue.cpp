@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "resources/resource.h"
 #include "value_tables.h"
 
 namespace {
@@ -54,50 +55,41 @@ constexpr TextList texts(uint16_t firstId, const char* const (&entries)[N]) {
     return {firstId, static_cast<uint8_t>(N), entries};
 }
 
-// The string ids are those of the window's string table.
-const TextList Emulation = texts(142, EmulationTexts);
-const TextList CharacterSet = texts(144, CharacterSetTexts);
-const TextList International = texts(157, InternationalTexts);
-const TextList ZeroFont = texts(173, ZeroFontTexts);
-const TextList PageLength = texts(176, PageLengthTexts);
-const TextList AutoLF = texts(191, OffOn);
-const TextList AutoCR = texts(193, OffOn);
-const TextList Agm = texts(197, OffOn);
-const TextList Direction = texts(199, DirectionTexts);
-const TextList AutoLoad = texts(205, OffOn);
-const TextList Pitch = texts(290, PitchTexts);
-const TextList PointSize = texts(300, PointSizeTexts);
-const TextList LineSpacing = texts(320, LineSpacingTexts);
-const TextList Bold = texts(335, OffOn);
-const TextList DoubleHigh = texts(337, OffOn);
-const TextList DoubleStrike = texts(339, OffOn);
-const TextList DoubleWide = texts(341, OffOn);
-const TextList Italics = texts(343, OffOn);
-const TextList Outline = texts(345, OffOn);
-const TextList Shadow = texts(347, OffOn);
-const TextList CodePage = texts(350, CodePageTexts);
-const TextList Buffer = texts(380, BufferTexts);
-const TextList PaperOut = texts(384, OffOn);
-const TextList TearOff = texts(386, TearOffTexts);
-const TextList AutoFeedXT = texts(388, OnOff);
-const TextList DataLength = texts(390, DataLengthTexts);
-const TextList BaudRate = texts(392, BaudRateTexts);
-const TextList Parity = texts(400, ParityTexts);
-const TextList Protocol = texts(404, ProtocolTexts);
-const TextList PrintPass = texts(406, PrintPassTexts);
-const TextList AutoOnline = texts(416, OffOn);
-const TextList StandardFont = texts(430, StandardFontTexts);
-const TextList VariantFont = texts(450, VariantFontTexts);
-const TextList Polarity = texts(1149, PolarityTexts);
-
-// The variant offers only its six non-scalable fonts with the code pages
-// from "KU (EPSON)" on; "Italic" (23) leaves it one character set.
-constexpr int FirstCodePageWithoutScalableFonts = 18;
-constexpr int VariantNonScalableFontCount = 6;
-constexpr int ItalicCodePage = 23;
-constexpr int StandardCodePageCount = 18;
-// Font codes from 8 ("Script") on offer "Scalable" line spacing.
-constexpr uint8_t FirstScalableLineSpacingFont = 8;
+// The runs of the window's string table.
+const TextList Emulation = texts(IDS_EMULATION_FIRST, EmulationTexts);
+const TextList CharacterSet = texts(IDS_CHARSET_FIRST, CharacterSetTexts);
+const TextList International = texts(IDS_INTERNATIONAL_FIRST, InternationalTexts);
+const TextList ZeroFont = texts(IDS_ZERO_FONT_FIRST, ZeroFontTexts);
+const TextList PageLength = texts(IDS_PAGE_LENGTH_FIRST, PageLengthTexts);
+const TextList AutoLF = texts(IDS_AUTO_LF_FIRST, OffOn);
+const TextList AutoCR = texts(IDS_AUTO_CR_FIRST, OffOn);
+const TextList Agm = texts(IDS_AGM_FIRST, OffOn);
+const TextList Direction = texts(IDS_DIRECTION_FIRST, DirectionTexts);
+const TextList AutoLoad = texts(IDS_AUTO_LOAD_FIRST, OffOn);
+const TextList Pitch = texts(IDS_PITCH_FIRST, PitchTexts);
+const TextList PointSize = texts(IDS_POINT_SIZE_FIRST, PointSizeTexts);
+const TextList LineSpacing = texts(IDS_LINE_SPACING_FIRST, LineSpacingTexts);
+const TextList Bold = texts(IDS_BOLD_FIRST, OffOn);
+const TextList DoubleHigh = texts(IDS_DOUBLE_HIGH_FIRST, OffOn);
+const TextList DoubleStrike = texts(IDS_DOUBLE_STRIKE_FIRST, OffOn);
+const TextList DoubleWide = texts(IDS_DOUBLE_WIDE_FIRST, OffOn);
+const TextList Italics = texts(IDS_ITALICS_FIRST, OffOn);
+const TextList Outline = texts(IDS_OUTLINE_FIRST, OffOn);
+const TextList Shadow = texts(IDS_SHADOW_FIRST, OffOn);
+const TextList CodePage = texts(IDS_CODE_PAGE_FIRST, CodePageTexts);
+const TextList Buffer = texts(IDS_BUFFER_CONTROL_FIRST, BufferTexts);
+const TextList PaperOut = texts(IDS_PAPER_OUT_FIRST, OffOn);
+const TextList TearOff = texts(IDS_TEAR_OFF_FIRST, TearOffTexts);
+const TextList AutoFeedXT = texts(IDS_AUTO_FEED_XT_FIRST, OnOff);
+const TextList DataLength = texts(IDS_DATA_LENGTH_FIRST, DataLengthTexts);
+const TextList BaudRate = texts(IDS_BAUD_RATE_FIRST, BaudRateTexts);
+const TextList Parity = texts(IDS_PARITY_FIRST, ParityTexts);
+const TextList Protocol = texts(IDS_PROTOCOL_FIRST, ProtocolTexts);
+const TextList PrintPass = texts(IDS_PRINT_PASS_FIRST, PrintPassTexts);
+const TextList AutoOnline = texts(IDS_AUTO_ONLINE_FIRST, OffOn);
+const TextList StandardFont = texts(IDS_FONT_STANDARD_FIRST, StandardFontTexts);
+const TextList VariantFont = texts(IDS_FONT_VARIANT_FIRST, VariantFontTexts);
+const TextList Polarity = texts(IDS_SIGNAL_POLARITY_FIRST, PolarityTexts);
 
 using PC = PageChoices;
 constexpr int None = 0;
@@ -110,7 +102,7 @@ uint8_t fontCodeOf(const PageChoices& choices, uint8_t modelVariant) {
 
 }  // namespace
 
-const TextList CountryList = texts(207, CountryTexts);
+const TextList CountryList = texts(IDS_COUNTRY_FIRST, CountryTexts);
 
 const TextList* const AllTextLists[] = {
     &Emulation,  &CharacterSet, &International, &ZeroFont,     &PageLength,  &AutoLF,      &AutoCR,
@@ -121,55 +113,86 @@ const TextList* const AllTextLists[] = {
 const int TextListCount = static_cast<int>(std::size(AllTextLists));
 
 const CataloguePage CataloguePages[PageCount] = {
-    {"Print Style", 419}, {"Emulation", 418},        {"Page Format", 420},
-    {"Print mode", 421},  {"Text Enhancement", 422}, {"Character set", 423},
-    {"Install", 424},     {"Serial Interface", 425}, {"TOF Setting", 426}};
+    {"Print Style", IDS_TREE_PRINT_STYLE},
+    {"Emulation", IDS_TREE_EMULATION},
+    {"Page Format", IDS_TREE_PRINT_STYLE + 1},
+    {"Print mode", IDS_TREE_PRINT_STYLE + 2},
+    {"Text Enhancement", IDS_TREE_PRINT_STYLE + 3},
+    {"Character set", IDS_TREE_PRINT_STYLE + 4},
+    {"Install", IDS_TREE_PRINT_STYLE + 5},
+    {"Serial Interface", IDS_TREE_PRINT_STYLE + 6},
+    {"TOF Setting", IDS_TREE_PRINT_STYLE + 7}};
 
-// In the pages' row order; label ids are the main window template's.
+// In the pages' row order, with the ids of the main window template's controls.
 // The font list given here is the standard model's: listFor picks the variant's.
 const Setting Settings[SettingCount] = {
-    {0, "Font", 1076, &PC::font, &StandardFont, None, None, false},
-    {0, "Pitch", 1077, &PC::pitch, &Pitch, None, None, false},
-    {0, "Point size", 1094, &PC::pointSize, &PointSize, None, None, false},
-    {0, "Print pass", 1152, &PC::printPass, &PrintPass, None, None, true},
-    {1, "Emulation", 1078, &PC::emulation, &Emulation, None, None, false},
-    {2, "Line/Inch", 1096, &PC::lineSpacing, &LineSpacing, None, None, false},
-    {2, "Page length", 1083, &PC::pageLength, &PageLength, None, None, false},
-    {2, "Free page length", 0, &PC::freePageLength, nullptr, 90, 2700, false},
-    {2, "Top margin", 1098, &PC::topMargin, nullptr, 0, 450, false},
-    {2, "Bottom margin", 1101, &PC::bottomMargin, nullptr, 0, 900, false},
-    {2, "Left margin", 1104, &PC::leftMargin, nullptr, None, None, false},
-    {2, "Right margin", 1107, &PC::rightMargin, nullptr, None, None, false},
-    {2, "Centering Position", 1110, &PC::centeringPosition, nullptr, 10, 45, false},
-    {3, "Graphic direction", 1087, &PC::graphicDirection, &Direction, None, None, false},
-    {3, "Text direction", 1113, &PC::textDirection, &Direction, None, None, false},
-    {4, "Bold", 1115, &PC::bold, &Bold, None, None, false},
-    {4, "Double high", 1117, &PC::doubleHigh, &DoubleHigh, None, None, false},
-    {4, "Double strike", 1119, &PC::doubleStrike, &DoubleStrike, None, None, false},
-    {4, "Double wide", 1121, &PC::doubleWide, &DoubleWide, None, None, false},
-    {4, "Italics", 1123, &PC::italics, &Italics, None, None, false},
-    {4, "Outline", 1125, &PC::outline, &Outline, None, None, false},
-    {4, "Shadow", 1127, &PC::shadow, &Shadow, None, None, false},
-    {4, "Zero font", 1082, &PC::zeroFont, &ZeroFont, None, None, false},
-    {5, "Character set", 1079, &PC::characterSet, &CharacterSet, None, None, false},
-    {5, "International character", 1081, &PC::internationalCharacter, &International, None, None, false},
-    {5, "Code page", 1080, &PC::codePage, &CodePage, None, None, false},
-    {6, "A.G.M.", 1086, &PC::agm, &Agm, None, None, false},
-    {6, "Auto CR", 1085, &PC::autoCR, &AutoCR, None, None, false},
-    {6, "Auto LF", 1084, &PC::autoLF, &AutoLF, None, None, false},
-    {6, "Auto load", 1089, &PC::autoLoad, &AutoLoad, None, None, false},
-    {6, "Paper out detect", 1129, &PC::paperOutDetect, &PaperOut, None, None, false},
-    {6, "Tear off", 1131, &PC::tearOff, &TearOff, None, None, false},
-    {6, "Buffer control", 1133, &PC::bufferControl, &Buffer, None, None, false},
-    {6, "Auto Online", 1090, &PC::autoOnline, &AutoOnline, None, None, false},
-    {6, "Auto feed XT", 1135, &PC::autoFeedXT, &AutoFeedXT, None, None, false},
-    {7, "Data length", 1137, &PC::dataLength, &DataLength, None, None, false},
-    {7, "Baud rate", 1139, &PC::baudRate, &BaudRate, None, None, false},
-    {7, "Parity", 1141, &PC::parity, &Parity, None, None, false},
-    {7, "Protocol", 1143, &PC::protocol, &Protocol, None, None, false},
-    {7, "Signal Polarity", 1147, &PC::signalPolarity, &Polarity, None, None, false},
-    {8, "Tractor", 1092, &PC::tractor, nullptr, 0, 900, false},
-    {8, "Friction", 1093, &PC::friction, nullptr, 0, 900, false},
+    {0, "Font", IDC_FONT_LABEL, IDC_FONT, 0, 0, &PC::font, &StandardFont, None, None, false},
+    {0, "Pitch", IDC_PITCH_LABEL, IDC_PITCH, 0, 0, &PC::pitch, &Pitch, None, None, false},
+    {0, "Point size", IDC_POINT_SIZE_LABEL, IDC_POINT_SIZE, 0, 0,
+     &PC::pointSize, &PointSize, None, None, false},
+    {0, "Print pass", IDC_PRINT_PASS_LABEL, IDC_PRINT_PASS, 0, 0,
+     &PC::printPass, &PrintPass, None, None, true},
+    {1, "Emulation", IDC_EMULATION_LABEL, IDC_EMULATION, 0, 0, &PC::emulation, &Emulation, None, None, false},
+    {2, "Line/Inch", IDC_LINE_SPACING_LABEL, IDC_LINE_SPACING, 0, 0,
+     &PC::lineSpacing, &LineSpacing, None, None, false},
+    {2, "Page length", IDC_PAGE_LENGTH_LABEL, IDC_PAGE_LENGTH, 0, 0,
+     &PC::pageLength, &PageLength, None, None, false},
+    {2, "Free page length", 0, IDC_FREE_LENGTH, IDC_FREE_LENGTH_SPIN, IDC_FREE_LENGTH_UNIT,
+     &PC::freePageLength, nullptr, 90, 2700, false},
+    {2, "Top margin", IDC_TOP_MARGIN_LABEL, IDC_TOP_MARGIN, IDC_TOP_MARGIN_SPIN, IDC_TOP_MARGIN_UNIT,
+     &PC::topMargin, nullptr, 0, 450, false},
+    {2, "Bottom margin", IDC_BOTTOM_MARGIN_LABEL, IDC_BOTTOM_MARGIN, IDC_BOTTOM_MARGIN_SPIN,
+     IDC_BOTTOM_MARGIN_UNIT, &PC::bottomMargin, nullptr, 0, 900, false},
+    {2, "Left margin", IDC_LEFT_MARGIN_LABEL, IDC_LEFT_MARGIN, IDC_LEFT_MARGIN_SPIN, IDC_LEFT_MARGIN_UNIT,
+     &PC::leftMargin, nullptr, None, None, false},
+    {2, "Right margin", IDC_RIGHT_MARGIN_LABEL, IDC_RIGHT_MARGIN, IDC_RIGHT_MARGIN_SPIN,
+     IDC_RIGHT_MARGIN_UNIT, &PC::rightMargin, nullptr, None, None, false},
+    {2, "Centering Position", IDC_CENTERING_LABEL, IDC_CENTERING, IDC_CENTERING_SPIN, IDC_CENTERING_UNIT,
+     &PC::centeringPosition, nullptr, 10, 45, false},
+    {3, "Graphic direction", IDC_GRAPHIC_DIRECTION_LABEL, IDC_GRAPHIC_DIRECTION, 0, 0,
+     &PC::graphicDirection, &Direction, None, None, false},
+    {3, "Text direction", IDC_TEXT_DIRECTION_LABEL, IDC_TEXT_DIRECTION, 0, 0,
+     &PC::textDirection, &Direction, None, None, false},
+    {4, "Bold", IDC_BOLD_LABEL, IDC_BOLD, 0, 0, &PC::bold, &Bold, None, None, false},
+    {4, "Double high", IDC_DOUBLE_HIGH_LABEL, IDC_DOUBLE_HIGH, 0, 0,
+     &PC::doubleHigh, &DoubleHigh, None, None, false},
+    {4, "Double strike", IDC_DOUBLE_STRIKE_LABEL, IDC_DOUBLE_STRIKE, 0, 0,
+     &PC::doubleStrike, &DoubleStrike, None, None, false},
+    {4, "Double wide", IDC_DOUBLE_WIDE_LABEL, IDC_DOUBLE_WIDE, 0, 0,
+     &PC::doubleWide, &DoubleWide, None, None, false},
+    {4, "Italics", IDC_ITALICS_LABEL, IDC_ITALICS, 0, 0, &PC::italics, &Italics, None, None, false},
+    {4, "Outline", IDC_OUTLINE_LABEL, IDC_OUTLINE, 0, 0, &PC::outline, &Outline, None, None, false},
+    {4, "Shadow", IDC_SHADOW_LABEL, IDC_SHADOW, 0, 0, &PC::shadow, &Shadow, None, None, false},
+    {4, "Zero font", IDC_ZERO_FONT_LABEL, IDC_ZERO_FONT, 0, 0, &PC::zeroFont, &ZeroFont, None, None, false},
+    {5, "Character set", IDC_CHARACTER_SET_LABEL, IDC_CHARACTER_SET, 0, 0,
+     &PC::characterSet, &CharacterSet, None, None, false},
+    {5, "International character", IDC_INTERNATIONAL_LABEL, IDC_INTERNATIONAL, 0, 0,
+     &PC::internationalCharacter, &International, None, None, false},
+    {5, "Code page", IDC_CODE_PAGE_LABEL, IDC_CODE_PAGE, 0, 0, &PC::codePage, &CodePage, None, None, false},
+    {6, "A.G.M.", IDC_AGM_LABEL, IDC_AGM, 0, 0, &PC::agm, &Agm, None, None, false},
+    {6, "Auto CR", IDC_AUTO_CR_LABEL, IDC_AUTO_CR, 0, 0, &PC::autoCR, &AutoCR, None, None, false},
+    {6, "Auto LF", IDC_AUTO_LF_LABEL, IDC_AUTO_LF, 0, 0, &PC::autoLF, &AutoLF, None, None, false},
+    {6, "Auto load", IDC_AUTO_LOAD_LABEL, IDC_AUTO_LOAD, 0, 0, &PC::autoLoad, &AutoLoad, None, None, false},
+    {6, "Paper out detect", IDC_PAPER_OUT_LABEL, IDC_PAPER_OUT, 0, 0,
+     &PC::paperOutDetect, &PaperOut, None, None, false},
+    {6, "Tear off", IDC_TEAR_OFF_LABEL, IDC_TEAR_OFF, 0, 0, &PC::tearOff, &TearOff, None, None, false},
+    {6, "Buffer control", IDC_BUFFER_CONTROL_LABEL, IDC_BUFFER_CONTROL, 0, 0,
+     &PC::bufferControl, &Buffer, None, None, false},
+    {6, "Auto Online", IDC_AUTO_ONLINE_LABEL, IDC_AUTO_ONLINE, 0, 0,
+     &PC::autoOnline, &AutoOnline, None, None, false},
+    {6, "Auto feed XT", IDC_AUTO_FEED_XT_LABEL, IDC_AUTO_FEED_XT, 0, 0,
+     &PC::autoFeedXT, &AutoFeedXT, None, None, false},
+    {7, "Data length", IDC_DATA_LENGTH_LABEL, IDC_DATA_LENGTH, 0, 0,
+     &PC::dataLength, &DataLength, None, None, false},
+    {7, "Baud rate", IDC_BAUD_RATE_LABEL, IDC_BAUD_RATE, 0, 0, &PC::baudRate, &BaudRate, None, None, false},
+    {7, "Parity", IDC_PARITY_LABEL, IDC_PARITY, 0, 0, &PC::parity, &Parity, None, None, false},
+    {7, "Protocol", IDC_PROTOCOL_LABEL, IDC_PROTOCOL, 0, 0, &PC::protocol, &Protocol, None, None, false},
+    {7, "Signal Polarity", IDC_SIGNAL_POLARITY_LABEL, IDC_SIGNAL_POLARITY, 0, 0,
+     &PC::signalPolarity, &Polarity, None, None, false},
+    {8, "Tractor", IDC_TRACTOR_LABEL, IDC_TRACTOR, IDC_TRACTOR_SPIN, IDC_TRACTOR_UNIT,
+     &PC::tractor, nullptr, 0, 900, false},
+    {8, "Friction", IDC_FRICTION_LABEL, IDC_FRICTION, IDC_FRICTION_SPIN, IDC_FRICTION_UNIT,
+     &PC::friction, nullptr, 0, 900, false},
 };
 
 ListView listFor(const Setting& setting, const PageChoices& choices, uint8_t modelVariant) {
@@ -189,7 +212,7 @@ ListView listFor(const Setting& setting, const PageChoices& choices, uint8_t mod
     } else if (setting.list == &CharacterSet) {
         // EPSON on the standard model has all three; IBM, and the variant
         // whatever the emulation, start at "Graphic 1".
-        if (variant || choices.emulation == 1) {
+        if (variant || choices.emulation == IbmEmulation) {
             view.offset = 1;
             view.count = variant && choices.codePage == ItalicCodePage ? 1 : 2;
         }
@@ -251,7 +274,7 @@ PageChoices shownChoices(const SettingsBlock& block, uint8_t modelVariant) {
     // code 2 as "Graphic 2" like 3; the shorter lists show "Graphic 2" only
     // for code 3 when they have it.
     const uint8_t set = characterSet(block);
-    if (modelVariant != 1 && c.emulation == 0)
+    if (modelVariant != 1 && c.emulation == EpsonEmulation)
         c.characterSet = set == 0 ? 0 : set == 1 ? 1 : 2;
     else
         c.characterSet = set == 3 && !(modelVariant == 1 && c.codePage == ItalicCodePage) ? 1 : 0;

@@ -1,9 +1,11 @@
 // The catalogue of the pages: every setting with its page, its label as the
-// page shows it, and the entries of its list, together with how a settings
-// block reads on the pages once they are loaded. The window fills its lists
-// from the string table; the same texts stand here for the programs that
-// have no string table (the native build) and for the settings profile, and
-// a test under Wine checks both against the resources entry by entry.
+// page shows it, the ids of its controls, and the entries of its list,
+// together with how a settings block reads on the pages once they are loaded.
+// The window shows its pages, builds its tree, loads its lists and numeric
+// entries and reads them back from these rows. It fills its lists from the
+// string table; the same texts stand here for the programs that have no
+// string table (the native build) and for the settings profile, and a test
+// under Wine checks both against the resources entry by entry.
 // Portable: no platform headers.
 #pragma once
 
@@ -31,6 +33,9 @@ struct Setting {
     uint8_t page;
     const char* label;  // the row's label without its mnemonic and colon
     uint16_t labelId;   // control id of the label; 0 for the free page length entry
+    uint16_t controlId;  // the list or the edit field
+    uint16_t upDownId;   // numeric entries: the up-down, and the unit label after it; 0 for a list
+    uint16_t unitId;
     int PageChoices::*choice;
     const TextList* list;  // nullptr for a numeric entry
     int minimum;           // numeric entries: the up-down's range

@@ -7,3 +7,4 @@
 uint8_t ModelVariant = 0;
 uint8_t CountryIndex = 0;
 SettingsBlock currentBlock = CountryDefaultTable[0];
+WindowState windowState;

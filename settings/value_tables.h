@@ -45,7 +45,27 @@ extern const ValueRow PageLengthTable[8];
 extern const PitchGeometry PitchGeometryTable[10];
 
 constexpr int LineSpacingScalableIndex = 14;
+constexpr int LineSpacingSixIndex = 8;  // "6"
 constexpr int PageLengthFreeIndex = 7;
+constexpr int PitchProportionalIndex = 5;  // "P.S"
+
+// The pages' lists, as the models fill them.
+constexpr int EpsonEmulation = 0;
+constexpr int IbmEmulation = 1;
+constexpr int StandardFontCount = 14;
+constexpr int StandardNonScalableFontCount = 8;
+constexpr int VariantFontCount = 11;
+constexpr int VariantNonScalableFontCount = 6;
+constexpr int StandardCodePageCount = 18;
+constexpr int VariantCodePageCount = 24;
+// The variant's "Italic" code page prints only "Graphic 1".
+constexpr int ItalicCodePage = 23;
+// Loading gives the variant only its non-scalable fonts from "KU (EPSON)" on;
+// choosing a code page keeps the scalable fonts only up to "Turkey".
+constexpr int FirstCodePageWithoutScalableFonts = 18;
+constexpr int LastCodePageWithScalableFonts = 5;
+// Font codes from 8 ("Script") on offer "Scalable" line spacing.
+constexpr uint8_t FirstScalableLineSpacingFont = 8;
 
 // The variant's font table (modelVariant 1 is the variant).
 const FontPair* fontCodeTable(uint8_t modelVariant, size_t* count);

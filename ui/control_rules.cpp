@@ -1,179 +1,129 @@
-// The list interlocks: which character sets an emulation offers, which fonts
-// a code page offers, which line spacings and pitch a font allows, and the
-// page length's limits on the top and bottom margins; plus the bounds of the
-// top-of-form entries. The rules change only controls, never the current
-// block: Send Settings packs whatever the controls show.
+// The window's side of the control rules: the controls the rules read are
+// read into a PagesShown, the decision runs on it, and only what it changed
+// is written back. The decisions already run the rules a changed field's text
+// sets off, nested, as the window would; so while the answer is written back
+// the notifications it raises run no rule a second time.
 #include "ui/control_rules.h"
 
-#include <cstdint>
+#include <iterator>
 
+#include "common/controls.h"
 #include "resources/resource.h"
+#include "settings/page_rules.h"
 #include "settings/settings_state.h"
-#include "settings/value_tables.h"
-#include "ui/controls.h"
-#include "ui/load_pages.h"
 
 namespace {
 
-// A list without a selection reads as this byte, which is past every entry.
-constexpr int NoEntry = 255;
+static_assert(NoSelection == CB_ERR, "a list without a selection reads as the core's NoSelection");
 
-constexpr int Epson = 0;
-constexpr int Ibm = 1;
-constexpr uint8_t ItalicCodePage = 23;
-// Code pages from "BRASCII" on have no scalable fonts.
-constexpr int LastCodePageWithScalableFonts = 5;
-constexpr int LineSpacingSixIndex = 8;     // "6"
-constexpr int PitchProportionalIndex = 5;  // "P.S"
-// At 7.5 inch (1350 / 180) and more the margins get their widest ranges.
-constexpr int LongPageLength = 1350;
-constexpr int WidestTopMargin = 450;
-constexpr int WidestBottomMargin = 900;
-// A short page keeps at least half an inch (90 / 180) clear of both margins.
-constexpr int ShortPageClearance = 90;
-constexpr int LongestTopOfForm = 900;  // 5 inches in 1/180 inch
+struct ListControl {
+    ListShown PagesShown::*shown;
+    int id;
+};
+const ListControl Lists[] = {
+    {&PagesShown::emulation, IDC_EMULATION},   {&PagesShown::characterSet, IDC_CHARACTER_SET},
+    {&PagesShown::codePage, IDC_CODE_PAGE},    {&PagesShown::font, IDC_FONT},
+    {&PagesShown::lineSpacing, IDC_LINE_SPACING}, {&PagesShown::pitch, IDC_PITCH},
+    {&PagesShown::pointSize, IDC_POINT_SIZE},  {&PagesShown::pageLength, IDC_PAGE_LENGTH},
+    {&PagesShown::agm, IDC_AGM},               {&PagesShown::autoCR, IDC_AUTO_CR},
+};
 
-bool isVariant() { return ModelVariant == 1; }
+struct NumberControl {
+    NumberShown PagesShown::*shown;
+    int editId;
+    int spinId;
+};
+const NumberControl Numbers[] = {
+    {&PagesShown::freeLength, IDC_FREE_LENGTH, IDC_FREE_LENGTH_SPIN},
+    {&PagesShown::topMargin, IDC_TOP_MARGIN, IDC_TOP_MARGIN_SPIN},
+    {&PagesShown::bottomMargin, IDC_BOTTOM_MARGIN, IDC_BOTTOM_MARGIN_SPIN},
+    {&PagesShown::leftMargin, IDC_LEFT_MARGIN, IDC_LEFT_MARGIN_SPIN},
+    {&PagesShown::rightMargin, IDC_RIGHT_MARGIN, IDC_RIGHT_MARGIN_SPIN},
+    {&PagesShown::tractor, IDC_TRACTOR, IDC_TRACTOR_SPIN},
+    {&PagesShown::friction, IDC_FRICTION, IDC_FRICTION_SPIN},
+};
 
-int selectionByte(HWND window, int listId) {
-    const int index = listSelection(window, listId);
-    return index == NoSelection ? NoEntry : index;
+bool isEnabled(HWND window, int id) {
+    HWND control = dialogControl(window, id);
+    return control && IsWindowEnabled(control);
 }
 
-// The non-scalable fonts head the font list; the scalable ("-SC") ones follow.
-int nonScalableFontCount() { return isVariant() ? 6 : 8; }
-int fontCount() { return isVariant() ? 11 : 14; }
-UINT firstFontString() { return isVariant() ? IDS_FONT_VARIANT_FIRST : IDS_FONT_STANDARD_FIRST; }
+PagesShown readPages(HWND window) {
+    PagesShown pages;
+    for (const ListControl& c : Lists) {
+        ListShown& list = pages.*c.shown;
+        list.count = listCount(window, c.id);
+        list.selection = listSelection(window, c.id);
+        list.enabled = isEnabled(window, c.id);
+    }
+    for (const NumberControl& c : Numbers) {
+        NumberShown& field = pages.*c.shown;
+        field.text = fieldText(window, c.editId, FieldTextChars);
+        spinRange(window, c.spinId, &field.low, &field.high);
+        field.position = spinPosition(window, c.spinId);
+        field.enabled = isEnabled(window, c.editId);
+    }
+    pages.charsetListEmulation = windowState.charsetListEmulation;
+    pages.leftMarginPosition = windowState.leftMarginPosition;
+    pages.rightMarginPosition = windowState.rightMarginPosition;
+    return pages;
+}
 
-void fillCharacterSetList(HWND window, int first, int last) {
-    fillList(window, IDC_CHARACTER_SET, IDS_CHARSET_FIRST + static_cast<UINT>(first), last - first + 1);
+void writeChanges(HWND window, const PagesShown& before, const PagesShown& after) {
+    for (const ListControl& c : Lists) {
+        const ListShown& was = before.*c.shown;
+        const ListShown& now = after.*c.shown;
+        const bool refilled = now.firstString != was.firstString || now.count != was.count;
+        if (refilled) fillList(window, c.id, now.firstString, now.count);
+        if (refilled || now.selection != was.selection) selectListEntry(window, c.id, now.selection);
+        if (now.enabled != was.enabled) enableControl(window, c.id, now.enabled);
+    }
+    for (const NumberControl& c : Numbers) {
+        const NumberShown& was = before.*c.shown;
+        const NumberShown& now = after.*c.shown;
+        if (now.enabled != was.enabled) {
+            enableControl(window, c.editId, now.enabled);
+            enableControl(window, c.spinId, now.enabled);
+        }
+        if (now.low != was.low || now.high != was.high) setSpinRange(window, c.spinId, now.low, now.high);
+        // The decisions set positions within the ranges they leave.
+        if (now.position != was.position) setSpinPosition(window, c.spinId, now.position);
+        if (now.text != was.text && fieldText(window, c.editId, FieldTextChars) != now.text)
+            SetDlgItemTextA(window, c.editId, now.text.c_str());
+    }
+    windowState.charsetListEmulation = after.charsetListEmulation;
+    windowState.leftMarginPosition = after.leftMarginPosition;
+    windowState.rightMarginPosition = after.rightMarginPosition;
+}
+
+bool writingBack = false;
+
+void run(HWND window, PageRule rule) {
+    if (writingBack) return;
+    const PagesShown before = readPages(window);
+    PagesShown after = before;
+    rule(after, RuleContext{ModelVariant, codePage(currentBlock)});
+    writingBack = true;
+    writeChanges(window, before, after);
+    writingBack = false;
 }
 
 }  // namespace
 
-void applyEmulationRule(HWND window) {
-    const int emulation = selectionByte(window, IDC_EMULATION);
-    // Showing the page again, or choosing the emulation in force, keeps the
-    // user's character set.
-    if (emulation == charsetListEmulation) return;
+void applyEmulationRule(HWND window) { run(window, emulationChosen); }
+void applyFontRule(HWND window) { run(window, fontChosen); }
+void applyPitchRule(HWND window) { run(window, pitchChosen); }
+void applyPageLengthRule(HWND window) { run(window, pageLengthChosen); }
+void applyCodePageRule(HWND window) { run(window, codePageChosen); }
 
-    // "Italic" (entry 0) exists only for EPSON on the standard model. The
-    // variant goes by the code page it was last loaded or sent with, not by
-    // the Code page list.
-    int first = emulation == Ibm ? 1 : 0;
-    int last = 2;
-    if (isVariant()) {
-        first = 1;
-        if (codePage(currentBlock) == ItalicCodePage) last = 1;
-    }
-    fillCharacterSetList(window, first, last);
-    selectListEntry(window, IDC_CHARACTER_SET,
-                    isVariant() && listCount(window, IDC_CHARACTER_SET) == 2 ? 1 : 0);
-
-    // A.G.M. and Auto CR mean something only outside the EPSON emulation.
-    enableControl(window, IDC_AGM, emulation != Epson);
-    enableControl(window, IDC_AUTO_CR, emulation != Epson);
-    charsetListEmulation = static_cast<uint8_t>(emulation);
+void applyLeftMarginRule(HWND window, UINT notification) {
+    if (notification == EN_UPDATE) run(window, leftMarginUpdated);
+    if (notification == EN_KILLFOCUS) run(window, leftMarginLeft);
 }
 
-void applyFontRule(HWND window) {
-    const int font = selectionByte(window, IDC_FONT);
-    const int spacing = selectionByte(window, IDC_LINE_SPACING);
-
-    if (font < nonScalableFontCount()) {
-        // A fixed font has no "Scalable" spacing and no point size; a fixed
-        // spacing the user chose survives the change of font.
-        fillList(window, IDC_LINE_SPACING, IDS_LINE_SPACING_FIRST, LineSpacingScalableIndex);
-        enableControl(window, IDC_POINT_SIZE, false);
-        int keep = NoSelection;
-        if (spacing == LineSpacingScalableIndex)
-            keep = LineSpacingSixIndex;
-        else if (spacing < LineSpacingScalableIndex)
-            keep = spacing;
-        selectListEntry(window, IDC_LINE_SPACING, keep);
-        return;
-    }
-
-    // A scalable font (or none chosen) follows the point size: its spacing
-    // and pitch are proportional.
-    fillList(window, IDC_LINE_SPACING, IDS_LINE_SPACING_FIRST, LineSpacingScalableIndex + 1);
-    enableControl(window, IDC_POINT_SIZE, true);
-    selectListEntry(window, IDC_LINE_SPACING, LineSpacingScalableIndex);
-    const int pitchBefore = listSelection(window, IDC_PITCH);
-    selectListEntry(window, IDC_PITCH, PitchProportionalIndex);
-    // Selecting from code raises no selection change, yet the margins must
-    // follow the new pitch as after the user's own choice: a right margin of
-    // 136 columns kept from 17 CPI cannot be printed at "P.S".
-    if (pitchBefore != PitchProportionalIndex) applyPitchRule(window);
+void applyRightMarginRule(HWND window, UINT notification) {
+    if (notification == EN_UPDATE) run(window, rightMarginUpdated);
+    if (notification == EN_KILLFOCUS) run(window, rightMarginLeft);
 }
 
-void applyCodePageRule(HWND window) {
-    const int page = selectionByte(window, IDC_CODE_PAGE);
-    int font = selectionByte(window, IDC_FONT);
-
-    if (isVariant()) {
-        // The variant's "Italic" code page prints only "Graphic 1"; every
-        // other code page offers both graphic sets.
-        if (page == ItalicCodePage) {
-            fillCharacterSetList(window, 1, 1);
-            selectListEntry(window, IDC_CHARACTER_SET, 0);
-        } else if (listCount(window, IDC_CHARACTER_SET) != 2) {
-            fillCharacterSetList(window, 1, 2);
-            selectListEntry(window, IDC_CHARACTER_SET, 0);
-        }
-    }
-
-    // Only the code pages up to "Turkey" have the scalable fonts; a scalable
-    // font chosen before falls back to "Draft".
-    if (page > LastCodePageWithScalableFonts) {
-        fillList(window, IDC_FONT, firstFontString(), nonScalableFontCount());
-        if (font >= nonScalableFontCount()) font = 0;
-    } else {
-        fillList(window, IDC_FONT, firstFontString(), fontCount());
-    }
-    selectListEntry(window, IDC_FONT, font);
-    applyFontRule(window);
-}
-
-void applyPageLengthRule(HWND window) {
-    const int index = listSelection(window, IDC_PAGE_LENGTH);
-    const bool isFree = index == PageLengthFreeIndex;
-    int length = 0;  // 1/180 inch
-    if (isFree) {
-        // The up-down's position, never its text: the text carries the
-        // locale's thousands separator ("1,980").
-        length = spinPosition(window, IDC_FREE_LENGTH_SPIN) & 0xFFFF;
-    } else {
-        uint16_t value = 0;
-        // A list without a selection names no length: nothing to limit by.
-        if (!pageLengthForIndex(index, &value)) return;
-        length = value / 6;  // 1/1080 inch to 1/180 inch
-    }
-    enableControl(window, IDC_FREE_LENGTH, isFree);
-    enableControl(window, IDC_FREE_LENGTH_SPIN, isFree);
-
-    if (length >= LongPageLength) {
-        setSpinRange(window, IDC_TOP_MARGIN_SPIN, 0, WidestTopMargin);
-        setSpinRange(window, IDC_BOTTOM_MARGIN_SPIN, 0, WidestBottomMargin);
-        return;
-    }
-    // Margins that leave no page between them are dropped together.
-    if (spinPosition(window, IDC_TOP_MARGIN_SPIN) + spinPosition(window, IDC_BOTTOM_MARGIN_SPIN) > length) {
-        setSpinPosition(window, IDC_TOP_MARGIN_SPIN, 0);
-        setSpinPosition(window, IDC_BOTTOM_MARGIN_SPIN, 0);
-    }
-    const int high = length > ShortPageClearance ? (length - ShortPageClearance) / 2 : 0;
-    setSpinRange(window, IDC_TOP_MARGIN_SPIN, 0, high);
-    setSpinRange(window, IDC_BOTTOM_MARGIN_SPIN, 0, high);
-}
-
-void clampTofEntry(HWND window, int fieldId) {
-    // The field takes 3 digits; its up-down keeps the arrows within 0 .. 900,
-    // but a typed number is brought back only here.
-    bool isEmpty = false;
-    const int value = readFieldNumber(window, fieldId, 3, &isEmpty);
-    if (isEmpty || value < 0)
-        setFieldNumber(window, fieldId, 0);
-    else if (value > LongestTopOfForm)
-        setFieldNumber(window, fieldId, LongestTopOfForm);
-}
+void clampTofEntry(HWND window, int fieldId) { run(window, fieldId == IDC_TRACTOR ? tractorLeft : frictionLeft); }

@@ -4,47 +4,15 @@
 // a field's changed text sets off in the window's own command handling.
 #include "ui/load_pages.h"
 
-#include <iterator>
-
 #include "resources/resource.h"
+#include "settings/catalogue.h"
 #include "settings/settings_state.h"
 #include "settings/value_tables.h"
-#include "ui/controls.h"
-
-uint8_t charsetListEmulation = 0;
-uint16_t leftMarginPosition = 0;
-uint16_t rightMarginPosition = 0;
+#include "common/controls.h"
 
 namespace {
 
-// A list whose entry index is the field value itself.
-struct SimpleList {
-    int listId;
-    UINT firstString;
-    int count;
-    uint8_t (*field)(const SettingsBlock&);
-};
-
-void loadSimpleLists(HWND window, const SettingsBlock& block, const SimpleList* lists, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        fillList(window, lists[i].listId, lists[i].firstString, lists[i].count);
-        selectListEntry(window, lists[i].listId, lists[i].field(block));
-    }
-}
-
 bool isVariant() { return ModelVariant == 1; }
-
-// The variant offers only its non-scalable fonts with the code pages from
-// "KU (EPSON)" on.
-constexpr uint8_t FirstCodePageWithoutScalableFonts = 18;
-constexpr int VariantFontCount = 11;
-constexpr int VariantNonScalableFontCount = 6;
-constexpr int StandardFontCount = 14;
-// Font codes from 8 ("Script") on can follow the point size.
-constexpr uint8_t FirstScalableLineSpacingFont = 8;
-constexpr uint8_t ItalicCodePage = 23;
-constexpr int StandardCodePageCount = 18;
-constexpr int VariantCodePageCount = 24;
 
 void loadFont(HWND window, const SettingsBlock& block) {
     int count = StandardFontCount;
@@ -62,12 +30,6 @@ void loadFont(HWND window, const SettingsBlock& block) {
     selectListEntry(window, IDC_FONT, index);
 }
 
-void loadPointSize(HWND window, const SettingsBlock& block) {
-    fillList(window, IDC_POINT_SIZE, IDS_POINT_SIZE_FIRST, 15);
-    const ValueRow* row = pointSizeRowForCode(pointSize(block));
-    selectListEntry(window, IDC_POINT_SIZE, row ? row->listIndex : NoSelection);
-}
-
 void loadLineSpacing(HWND window, const SettingsBlock& block) {
     // "Scalable" is offered only with a font that can follow the point size;
     // the test is on the stored code, not on the font list's index.
@@ -81,26 +43,43 @@ void loadLineSpacing(HWND window, const SettingsBlock& block) {
     selectListEntry(window, IDC_LINE_SPACING, index);
 }
 
-void loadPageLength(HWND window, const SettingsBlock& block) {
-    fillList(window, IDC_PAGE_LENGTH, IDS_PAGE_LENGTH_FIRST, PageLengthFreeIndex + 1);
-    // The rows are searched in order, so 11880 finds "11 Inch" before "Free";
-    // a length no row holds is a free length.
-    int index = PageLengthFreeIndex;
-    if (!pageLengthIndexFor(pageLength(block), &index)) index = PageLengthFreeIndex;
-    selectListEntry(window, IDC_PAGE_LENGTH, index);
-
-    // The free entry always holds the length in 1/180 inch, whichever entry
-    // the list shows; the page length rule decides whether it is enabled.
-    setupNumericEntry(window, IDC_FREE_LENGTH, IDC_FREE_LENGTH_SPIN, 4, 90, 2700);
-    setSpinPosition(window, IDC_FREE_LENGTH_SPIN, pageLength(block) / 6);
+// Every list but those of the font, Line/Inch and the character set, as the
+// catalogue gives their entries and the entry the block stands for. Those
+// three go by the stored codes themselves: a font code without an entry
+// still decides whether "Scalable" is offered, the character set follows
+// the emulation stored.
+void loadCataloguedLists(HWND window, const SettingsBlock& block) {
+    const PageChoices shown = shownChoices(block, ModelVariant);
+    for (const Setting& setting : Settings) {
+        const int PageChoices::*choice = setting.choice;
+        if (!setting.list || choice == &PageChoices::font || choice == &PageChoices::lineSpacing ||
+            choice == &PageChoices::characterSet)
+            continue;
+        const ListView view = listFor(setting, shown, ModelVariant);
+        fillList(window, setting.controlId, view.list->firstId + static_cast<UINT>(view.offset), view.count);
+        selectListEntry(window, setting.controlId, shown.*setting.choice);
+    }
 }
 
-void loadTopAndBottomMargins(HWND window, const SettingsBlock& block) {
-    // The widest ranges; the page length rule narrows them for short pages.
-    setupNumericEntry(window, IDC_TOP_MARGIN, IDC_TOP_MARGIN_SPIN, 3, 0, 450);
-    setSpinPosition(window, IDC_TOP_MARGIN_SPIN, topMargin(block) / 6);
-    setupNumericEntry(window, IDC_BOTTOM_MARGIN, IDC_BOTTOM_MARGIN_SPIN, 3, 0, 900);
-    setSpinPosition(window, IDC_BOTTOM_MARGIN_SPIN, bottomMargin(block) / 6);
+// Every numeric entry with the catalogue's range and the position the block
+// gives it, in the catalogue's order. The free entry always holds the length
+// in 1/180 inch, whichever entry the Page length list shows: its changed text
+// runs the page length rule, which decides whether it is enabled and narrows
+// the top and bottom ranges for short pages. Each position is set right after
+// its own range: a changed margin text runs the margin rules, which set the
+// other up-down's range, and the order makes the pitch row's right range
+// replace what the left rule set.
+void loadNumericEntries(HWND window, const SettingsBlock& block) {
+    const PageChoices shown = shownChoices(block, ModelVariant);
+    for (const Setting& setting : Settings) {
+        if (setting.list) continue;
+        int low = 0;
+        int high = 0;
+        numericRange(setting, shown, &low, &high);
+        // The fields take 3 digits; the free page length, up to 2700, takes 4.
+        setupNumericEntry(window, setting.controlId, setting.upDownId, high >= 1000 ? 4 : 3, low, high);
+        setSpinPosition(window, setting.upDownId, shown.*setting.choice);
+    }
 }
 
 // Packing never stores a pitch of 10 to 15 and the geometry table has no row
@@ -111,30 +90,21 @@ const PitchGeometry& geometryForPitch(uint8_t pitchIndex) {
     return row ? *row : PitchGeometryTable[0];
 }
 
-void loadLeftAndRightMargins(HWND window, const SettingsBlock& block) {
+// Set after the fields, so whatever the rules wrote meanwhile is replaced.
+// The distances keep their low 16 bits, as all margin arithmetic does.
+void keepMarginPositions(const SettingsBlock& block) {
     const PitchGeometry& row = geometryForPitch(pitch(block));
     // Bits 15-12 hold the pitch class the margin was packed with; the pitch
     // list is the authority for it, so only the columns are read.
     const uint16_t leftColumns = leftMargin(block) & 0x0FFF;
     const uint16_t rightColumns = rightMargin(block) & 0x0FFF;
-
-    // Each position right after its own range: a changed field text runs the
-    // margin rules, which set the other up-down's range, and the order makes
-    // the pitch row's right range replace what the left rule set.
-    setupNumericEntry(window, IDC_LEFT_MARGIN, IDC_LEFT_MARGIN_SPIN, 3, row.leftMin, row.leftMax);
-    setSpinPosition(window, IDC_LEFT_MARGIN_SPIN, leftColumns);
-    setupNumericEntry(window, IDC_RIGHT_MARGIN, IDC_RIGHT_MARGIN_SPIN, 3, row.rightMin, row.rightMax);
-    setSpinPosition(window, IDC_RIGHT_MARGIN_SPIN, rightColumns);
-
-    // Set after the fields, so whatever the rules wrote meanwhile is replaced.
-    // The distances keep their low 16 bits, as all margin arithmetic does.
-    leftMarginPosition = static_cast<uint16_t>(row.columnWidth * leftColumns);
-    rightMarginPosition = static_cast<uint16_t>(row.columnWidth * rightColumns);
+    windowState.leftMarginPosition = static_cast<uint16_t>(row.columnWidth * leftColumns);
+    windowState.rightMarginPosition = static_cast<uint16_t>(row.columnWidth * rightColumns);
 }
 
 void loadCharacterSet(HWND window, const SettingsBlock& block) {
     const uint8_t code = characterSet(block);
-    if (!isVariant() && emulation(block) == 0) {
+    if (!isVariant() && emulation(block) == EpsonEmulation) {
         // EPSON on the standard model: "Italic", "Graphic 1", "Graphic 2";
         // the unused code 2 reads as "Graphic 2" like 3.
         fillList(window, IDC_CHARACTER_SET, IDS_CHARSET_FIRST, 3);
@@ -151,80 +121,21 @@ void loadCharacterSet(HWND window, const SettingsBlock& block) {
 }  // namespace
 
 // The order is fixed: the fields whose changed text runs a rule (page
-// length, margins) come after the lists those rules read, and the character
-// set and the IBM-only lists follow the emulation they depend on.
+// length, margins) come after the lists those rules read.
 int loadPages(HWND window) {
     const SettingsBlock block = currentBlock;
 
     loadFont(window, block);
-    fillList(window, IDC_PITCH, IDS_PITCH_FIRST, 10);
-    selectListEntry(window, IDC_PITCH, pitch(block));
-    loadPointSize(window, block);
-    // Print pass is filled on both models; the standard model never shows its row.
-    fillList(window, IDC_PRINT_PASS, IDS_PRINT_PASS_FIRST, 2);
-    selectListEntry(window, IDC_PRINT_PASS, printPass(block));
-    fillList(window, IDC_EMULATION, IDS_EMULATION_FIRST, 2);
-    selectListEntry(window, IDC_EMULATION, emulation(block));
-    charsetListEmulation = emulation(block);
     loadLineSpacing(window, block);
-    loadPageLength(window, block);
-    loadTopAndBottomMargins(window, block);
-    loadLeftAndRightMargins(window, block);
-    setupNumericEntry(window, IDC_CENTERING, IDC_CENTERING_SPIN, 3, 10, 45);
-    setSpinPosition(window, IDC_CENTERING_SPIN, centeringPosition(block));
-
-    static const SimpleList printModeAndEnhancements[] = {
-        {IDC_GRAPHIC_DIRECTION, IDS_DIRECTION_FIRST, 2, graphicDirection},
-        {IDC_TEXT_DIRECTION, IDS_DIRECTION_FIRST, 2, textDirection},
-        {IDC_BOLD, IDS_BOLD_FIRST, 2, bold},
-        {IDC_DOUBLE_HIGH, IDS_DOUBLE_HIGH_FIRST, 2, doubleHigh},
-        {IDC_DOUBLE_STRIKE, IDS_DOUBLE_STRIKE_FIRST, 2, doubleStrike},
-        {IDC_DOUBLE_WIDE, IDS_DOUBLE_WIDE_FIRST, 2, doubleWide},
-        {IDC_ITALICS, IDS_ITALICS_FIRST, 2, italics},
-        {IDC_OUTLINE, IDS_OUTLINE_FIRST, 2, outline},
-        {IDC_SHADOW, IDS_SHADOW_FIRST, 2, shadow},
-        {IDC_ZERO_FONT, IDS_ZERO_FONT_FIRST, 3, zeroFont},
-    };
-    loadSimpleLists(window, block, printModeAndEnhancements, std::size(printModeAndEnhancements));
-
+    loadCataloguedLists(window, block);
+    windowState.charsetListEmulation = emulation(block);
     loadCharacterSet(window, block);
-    fillList(window, IDC_CODE_PAGE, IDS_CODE_PAGE_FIRST,
-             isVariant() ? VariantCodePageCount : StandardCodePageCount);
-    selectListEntry(window, IDC_CODE_PAGE, codePage(block));
-
-    static const SimpleList internationalAndIbmOnly[] = {
-        {IDC_INTERNATIONAL, IDS_INTERNATIONAL_FIRST, 16, internationalCharacter},
-        {IDC_AGM, IDS_AGM_FIRST, 2, agm},
-        {IDC_AUTO_CR, IDS_AUTO_CR_FIRST, 2, autoCR},
-    };
-    loadSimpleLists(window, block, internationalAndIbmOnly, std::size(internationalAndIbmOnly));
     // A.G.M. and Auto CR mean something only to the IBM emulation; their
     // labels stay enabled.
-    const bool ibm = emulation(block) == 1;
+    const bool ibm = emulation(block) == IbmEmulation;
     enableControl(window, IDC_AGM, ibm);
     enableControl(window, IDC_AUTO_CR, ibm);
-
-    static const SimpleList installAndSerial[] = {
-        {IDC_AUTO_LF, IDS_AUTO_LF_FIRST, 2, autoLF},
-        {IDC_AUTO_LOAD, IDS_AUTO_LOAD_FIRST, 2, autoLoad},
-        {IDC_PAPER_OUT, IDS_PAPER_OUT_FIRST, 2, paperOutDetect},
-        {IDC_TEAR_OFF, IDS_TEAR_OFF_FIRST, 2, tearOff},
-        {IDC_BUFFER_CONTROL, IDS_BUFFER_CONTROL_FIRST, 4, bufferControl},
-        {IDC_AUTO_ONLINE, IDS_AUTO_ONLINE_FIRST, 2, autoOnline},
-        {IDC_AUTO_FEED_XT, IDS_AUTO_FEED_XT_FIRST, 2, autoFeedXT},
-        {IDC_DATA_LENGTH, IDS_DATA_LENGTH_FIRST, 2, dataLength},
-        {IDC_BAUD_RATE, IDS_BAUD_RATE_FIRST, 8, baudRate},
-        {IDC_PARITY, IDS_PARITY_FIRST, 4, parity},
-        {IDC_PROTOCOL, IDS_PROTOCOL_FIRST, 2, protocol},
-        {IDC_SIGNAL_POLARITY, IDS_SIGNAL_POLARITY_FIRST, 2, signalPolarity},
-    };
-    loadSimpleLists(window, block, installAndSerial, std::size(installAndSerial));
-
-    // The block keeps top-of-form positions in 1/360 inch, the fields show
-    // 1/180 inch.
-    setupNumericEntry(window, IDC_TRACTOR, IDC_TRACTOR_SPIN, 3, 0, 900);
-    setSpinPosition(window, IDC_TRACTOR_SPIN, tractorTof(block) / 2);
-    setupNumericEntry(window, IDC_FRICTION, IDC_FRICTION_SPIN, 3, 0, 900);
-    setSpinPosition(window, IDC_FRICTION_SPIN, frictionTof(block) / 2);
+    loadNumericEntries(window, block);
+    keepMarginPositions(block);
     return 1;
 }

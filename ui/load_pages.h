@@ -8,10 +8,6 @@
 
 #include "settings/settings_block.h"
 
-extern uint8_t charsetListEmulation;  // emulation the Character set list was built for
-extern uint16_t leftMarginPosition;   // left margin in 1/1440 inch
-extern uint16_t rightMarginPosition;  // right margin in 1/1440 inch
-
 // Fills all page controls of the main window from currentBlock; returns 1.
 int loadPages(HWND window);
 

@@ -7,11 +7,11 @@
 #include <commctrl.h>
 
 #include "printer/character_table_dialog.h"
-#include "printer/find_printer.h"
+#include "printer/select_printer_dialog.h"
 #include "resource.h"
 #include "settings/country_defaults.h"
 #include "settings/persistence.h"
-#include "settings/send_settings.h"
+#include "printer/send_settings.h"
 #include "settings/settings_state.h"
 #include "ui/control_rules.h"
 #include "ui/country_dialog.h"
@@ -61,7 +61,7 @@ BOOL onInitDialog(HWND window) {
     loadPages(window);
     showPage(window, 0);
     centerWindowOnScreen(window);
-    rememberedPrinterName.clear();
+    windowState.rememberedPrinterName.clear();
     // TRUE: the dialog manager gives the focus to the first control.
     return TRUE;
 }

@@ -5,8 +5,5 @@
 
 #include <cstdint>
 
-constexpr uint8_t NoPageShown = 255;
-extern uint8_t ShownPage;  // last page shown, NoPageShown before the first
-
 int buildSettingsTree(HWND window);
 int showPage(HWND window, unsigned page);

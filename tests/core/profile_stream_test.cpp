@@ -35,7 +35,9 @@ TEST(Profile, ShowsTheTextsAndNumbersOfThePages) {
         {roman, 0, "\nFont = Roman\n"},
         {roman, 0, "\nLeft margin = 10\n"},
         {roman, 0, "\nPage length = Free\nFree page length = 1833\n"},
-        {roman, 0, "\nTractor = 3\n"},
+        {roman, 0, "[TOF Setting]\nTractor = 3\nFriction = 0\n\n"},
+        {roman, 0, "[Text Enhancement]\nBold = Off\nDouble high = Off\nDouble strike = Off\nDouble wide = Off\n"
+                   "Italics = Off\nOutline = Off\nShadow = Off\nZero font = Normal\n\n"},
         {roman, 1, "\nPrint pass = 1 Pass\n"},
         {CountryDefaultTable[4], 0, "\nCharacter set = Graphic 2\n"},
         {CountryDefaultTable[4], 0, "\nPage length = 12 Inch\nFree page length = 2160\n"},

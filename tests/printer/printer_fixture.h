@@ -8,7 +8,9 @@
 
 #include "dialog_watcher.h"
 #include "printer/find_printer.h"
+#include "printer/select_printer_dialog.h"
 #include "printer_queues.h"
+#include "settings/settings_state.h"
 #include "stored_settings.h"
 
 class PrinterTest : public ::testing::Test {
@@ -16,7 +18,7 @@ protected:
     void SetUp() override {
         removeAllPrinters();
         resetProgramKey();
-        rememberedPrinterName.clear();
+        windowState.rememberedPrinterName.clear();
         owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(owner, nullptr);

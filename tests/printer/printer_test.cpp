@@ -8,7 +8,7 @@
 #include "printer_fixture.h"
 #include "remote_window.h"
 #include "resource.h"
-#include "settings/send_settings.h"
+#include "printer/send_settings.h"
 #include "settings/settings_state.h"
 #include "spool_failures.h"
 #include "tests/core/hand_blocks.h"
@@ -38,7 +38,7 @@ TEST_F(FindPrinterTest, DialogListsOnlyMatchesFollowsTheHighlightAndRefills) {
     ASSERT_TRUE(addQueue("Alpha"));
     ASSERT_TRUE(addQueue("Bravo", "Other Driver"));
     ASSERT_TRUE(addQueue("Charlie"));
-    rememberedPrinterName = "Zulu";  // not listed: the first entry is selected
+    windowState.rememberedPrinterName = "Zulu";  // not listed: the first entry is selected
     std::string name;
     EXPECT_TRUE(choose(&name, [](HWND dialog) {
         EXPECT_EQ(listEntries(dialog, IDC_PRINTER_LIST), (Names{"Alpha", "Charlie"}));
@@ -60,7 +60,7 @@ TEST_F(FindPrinterTest, DialogListsOnlyMatchesFollowsTheHighlightAndRefills) {
         pressButton(dialog, IDCANCEL);
     }));
     EXPECT_EQ(name, "Charlie");  // Cancel hands back nothing and forgets nothing
-    EXPECT_EQ(rememberedPrinterName, "Charlie");
+    EXPECT_EQ(windowState.rememberedPrinterName, "Charlie");
 }
 
 // Between the user's OK and the lookup after it, position 1 may be gone or

@@ -9,6 +9,7 @@
 
 WindowStep choose(int listId, int index) { return {WindowStep::Choose, listId, "", index}; }
 WindowStep type(int editId, const char* text, bool leave) { return {WindowStep::Type, editId, text, leave}; }
+WindowStep arrow(int editId, int key) { return {WindowStep::Arrow, editId, "", key}; }
 WindowStep page(int page) { return {WindowStep::Page, IDC_SETTINGS_TREE, "", page}; }
 WindowStep entries(int listId, const char* texts) { return {WindowStep::Entries, listId, texts}; }
 WindowStep selected(int listId, const char* text) { return {WindowStep::Selected, listId, text}; }
@@ -24,7 +25,7 @@ void runSteps(HWND window, const std::vector<WindowStep>& steps) {
         const WindowStep& s = steps[i];
         SCOPED_TRACE(testing::Message() << "step " << i + 1 << ", control " << s.id);
         HWND control = GetDlgItem(window, s.id);
-        if (s.kind <= WindowStep::Type && !(IsWindowVisible(control) && IsWindowEnabled(control))) {
+        if (s.kind <= WindowStep::Arrow && !(IsWindowVisible(control) && IsWindowEnabled(control))) {
             ADD_FAILURE() << "a user cannot reach this control";
             continue;
         }
@@ -45,6 +46,11 @@ void runSteps(HWND window, const std::vector<WindowStep>& steps) {
                 for (char c : s.text) SendMessageA(control, WM_CHAR, static_cast<WPARAM>(c), 0);
                 // The tree is never hidden; giving it the focus is the field's focus loss.
                 if (s.low) SetFocus(GetDlgItem(window, IDC_SETTINGS_TREE));
+                break;
+            case WindowStep::Arrow:
+                SetFocus(control);
+                SendMessageA(control, WM_KEYDOWN, static_cast<WPARAM>(s.low), 0);
+                SendMessageA(control, WM_KEYUP, static_cast<WPARAM>(s.low), 0);
                 break;
             case WindowStep::Page:  // the tree lists the pages in their order
                 for (int p = 0; p < s.low && item; ++p) item = TreeView_GetNextSibling(control, item);

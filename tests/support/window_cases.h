@@ -12,7 +12,7 @@
 #include <vector>
 
 struct WindowStep {
-    enum Kind { Choose, Type, Page, Entries, Selected, Enabled, Range, Text, Holds } kind;
+    enum Kind { Choose, Type, Arrow, Page, Entries, Selected, Enabled, Range, Text, Holds } kind;
     int id = 0;
     std::string text;
     int low = 0;
@@ -28,6 +28,8 @@ WindowStep choose(int listId, int index);
 // a time (an empty text deletes it), and leaves the field for the tree unless
 // told to stay (the next action then takes the focus, as a click would).
 WindowStep type(int editId, const char* text, bool leave = true);
+// Gives a field the focus and presses an arrow key (VK_UP, VK_DOWN) in it.
+WindowStep arrow(int editId, int key);
 // Selects the tree item of page `page`.
 WindowStep page(int page);
 

@@ -1,11 +1,10 @@
-#include "ui/controls.h"
+#include "common/controls.h"
 
 #include <commctrl.h>
 
 #include <iterator>
 #include <vector>
 
-#include "settings/settings_block.h"
 #include "common/window_helpers.h"
 
 namespace {
@@ -75,9 +74,9 @@ int listSelection(HWND window, int listId) {
     // No selection reads as CB_ERR; a missing control answers 0 to any
     // message, so it is checked first rather than taken for entry 0.
     HWND list = dialogControl(window, listId);
-    if (list == nullptr) return NoSelection;
+    if (list == nullptr) return CB_ERR;
     LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    return index == CB_ERR || index < 0 ? NoSelection : static_cast<int>(index);
+    return index < 0 ? CB_ERR : static_cast<int>(index);
 }
 
 int listCount(HWND window, int listId) { return countOf(dialogControl(window, listId)); }
@@ -134,7 +133,7 @@ int spinPosition(HWND window, int spinId) {
     return static_cast<int>(position);
 }
 
-int readFieldNumber(HWND window, int editId, int maxChars, bool* isEmpty) {
+std::string fieldText(HWND window, int editId, int maxChars) {
     if (maxChars < 0) maxChars = 0;
     // GetDlgItemTextA copies at most size - 1 characters and terminates the
     // buffer, so a longer text (possible only when set from code) is cut to
@@ -142,9 +141,7 @@ int readFieldNumber(HWND window, int editId, int maxChars, bool* isEmpty) {
     std::vector<char> text(static_cast<size_t>(maxChars) + 1, '\0');
     UINT copied = GetDlgItemTextA(window, editId, text.data(), static_cast<int>(text.size()));
     if (copied >= text.size()) copied = static_cast<UINT>(text.size() - 1);
-    text[copied] = '\0';
-    if (isEmpty) *isEmpty = text[0] == '\0';
-    return asciiToInt(text.data());
+    return std::string(text.data(), copied);
 }
 
 void setFieldNumber(HWND window, int editId, int value) {

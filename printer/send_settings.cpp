@@ -1,4 +1,4 @@
-#include "settings/send_settings.h"
+#include "printer/send_settings.h"
 
 #include <string>
 

@@ -1,11 +1,14 @@
-// Thin wrappers around the messages the main window's lists, edit fields and
+// Thin wrappers around the messages the program's lists, edit fields and
 // up-down controls answer. Each platform quirk is handled and described here,
-// once, so that page loading and the control rules can state what they want.
+// once, so that page loading, the control rules and the dialogs can state
+// what they want.
 // Every function takes the dialog and a control id; a missing control makes
 // the wrappers do nothing and read as empty (no selection, position 0).
 #pragma once
 
 #include <windows.h>
+
+#include <string>
 
 // The dialog's control with this id, or null. Cheaper than GetDlgItem when
 // asked again for the same control, as the page switch and the rules do.
@@ -25,7 +28,7 @@ void appendListString(HWND window, int listId, UINT stringId);
 // the list with no entry selected (an empty box).
 void selectListEntry(HWND window, int listId, int index);
 
-// The selected entry's index, or NoSelection when the list shows no entry.
+// The selected entry's index, or CB_ERR (-1) when the list shows no entry.
 int listSelection(HWND window, int listId);
 
 // The number of entries (0 for a missing control).
@@ -55,10 +58,8 @@ void setSpinPosition(HWND window, int spinId, int position);
 // The up-down's position as the control keeps it (not parsed from the field).
 int spinPosition(HWND window, int spinId);
 
-// Reads at most `maxChars` characters of a field and converts them the way
-// the edit entries are read (leading blanks, optional sign, digits; no digits
-// gives 0). `isEmpty`, when given, tells whether the field held no text.
-int readFieldNumber(HWND window, int editId, int maxChars, bool* isEmpty = nullptr);
+// At most `maxChars` characters of a field's text.
+std::string fieldText(HWND window, int editId, int maxChars);
 
 // Writes a number into a field as plain decimal text.
 void setFieldNumber(HWND window, int editId, int value);
