@@ -214,13 +214,25 @@ void pitchChosen(PagesShown& pages, const RuleContext& context) {
     if (!row) return;
 
     // A margin the new pitch cannot print falls back to the left edge on the
-    // left and to the widest line on the right.
+    // left and to the widest line on the right. A right margin narrower than
+    // the pitch can print jumps to the widest line, and that is the distance
+    // kept from then on: keeping the old one
+    // would bring it back at the next pitch, where it could lie left of the
+    // left margin (20 CPI, right 4; 12 CPI shows 96, left 8; 20 CPI would show
+    // left 13, right 4), and Send Settings would send that. A margin past
+    // the widest line only shows that line, and keeps its distance, so that
+    // going back to the first pitch shows the first margin again.
     int left = pages.leftMarginPosition / row->columnWidth;
     if (left < row->leftMin || left > row->leftMax) left = row->leftMin;
     setLeftText(pages, left, context);
 
     int right = pages.rightMarginPosition / row->columnWidth;
-    if (right < row->rightMin || right > row->rightMax) right = row->rightMax;
+    if (right < row->rightMin) {
+        right = row->rightMax;
+        pages.rightMarginPosition = distance(right, *row);
+    } else if (right > row->rightMax) {
+        right = row->rightMax;
+    }
     setRightText(pages, right, context);
 
     // Replace the ranges the nested text updates set.
