@@ -12,6 +12,7 @@
 #include "printer/character_tables.h"
 #include "printer/model_printers.h"
 #include "printer/print_job.h"
+#include "printer/send_settings.h"
 #include "resource.h"
 #include "settings/catalogue.h"
 #include "settings/country_defaults.h"
@@ -25,7 +26,6 @@ namespace {
 // The window's INI file: quillset keeps to the model variant corvex.exe
 // runs as, never to an INI file of its own.
 constexpr const char* WindowIniFile = "corvex.ini";
-constexpr const char* DocumentName = "print command";
 
 bool loadInstalled() { return loadStoredSettings(programIniPath(WindowIniFile)); }
 
@@ -197,11 +197,9 @@ int sendSettingsTo(const std::vector<std::string>& names, bool all, const std::s
         return ExitFailed;
     }
 
-    uint8_t stream[TransferStreamBufferSize];
-    const DWORD length = static_cast<DWORD>(encodeTransferStream(block, stream, sizeof stream));
     int failed = 0;
     for (const PrinterRecord& target : targets) {
-        const PrintJobResult result = printDocument(target.printerName, DocumentName, stream, length);
+        const PrintJobResult result = sendBlockToQueue(target.printerName, block);
         if (result.ok()) {
             std::printf("%s: sent\n", target.printerName.c_str());
         } else {

@@ -58,13 +58,3 @@ PrintJobResult writePrintDocument(HANDLE printer, const std::string& documentNam
     }
     return {};
 }
-
-PrintJobResult printDocument(const std::string& queueName, const std::string& documentName, const void* data,
-                             DWORD length) {
-    HANDLE printer = nullptr;
-    PrintJobResult result = openPrinterQueue(queueName, &printer);
-    if (!result.ok()) return result;
-    result = writePrintDocument(printer, documentName, data, length);
-    closePrinterQueue(printer);
-    return result;
-}

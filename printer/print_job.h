@@ -32,6 +32,3 @@ void closePrinterQueue(HANDLE printer);
 PrintJobResult writePrintDocument(HANDLE printer, const std::string& documentName, const void* data,
                                   DWORD length);
 
-// Open, write one document, close.
-PrintJobResult printDocument(const std::string& queueName, const std::string& documentName, const void* data,
-                             DWORD length);

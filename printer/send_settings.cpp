@@ -15,6 +15,21 @@ namespace {
 constexpr const char* DocumentName = "print command";
 }  // namespace
 
+PrintJobResult writeSettingsDocument(HANDLE printer, const SettingsBlock& block) {
+    uint8_t stream[TransferStreamBufferSize];
+    const size_t length = encodeTransferStream(block, stream, sizeof stream);
+    return writePrintDocument(printer, DocumentName, stream, static_cast<DWORD>(length));
+}
+
+PrintJobResult sendBlockToQueue(const std::string& queueName, const SettingsBlock& block) {
+    HANDLE printer = nullptr;
+    PrintJobResult result = openPrinterQueue(queueName, &printer);
+    if (!result.ok()) return result;
+    result = writeSettingsDocument(printer, block);
+    closePrinterQueue(printer);
+    return result;
+}
+
 bool sendSettings(HWND owner, ReadPageChoices readChoices) {
     std::string printerName;
     if (!findModelPrinter(owner, &printerName)) return false;
@@ -29,10 +44,7 @@ bool sendSettings(HWND owner, ReadPageChoices readChoices) {
     // The current block stays untouched until the stream is out: it supplies
     // the bytes packing never writes.
     const SettingsBlock sent = packSettings(readChoices(owner), ModelVariant, currentBlock);
-    uint8_t stream[TransferStreamBufferSize];
-    const size_t length = encodeTransferStream(sent, stream, sizeof stream);
-
-    result = writePrintDocument(printer, DocumentName, stream, static_cast<DWORD>(length));
+    result = writeSettingsDocument(printer, sent);
     closePrinterQueue(printer);
     if (!result.ok()) {
         reportError(owner, printJobMessageId(result), static_cast<int>(result.error));
