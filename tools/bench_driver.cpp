@@ -44,6 +44,17 @@ long fileSize(const char* path) {
     return static_cast<long>(data.nFileSizeLow);
 }
 
+// Waits until `bytes` reached the port file, at most the patience from
+// `started`; the milliseconds since `started`, or a negative value (with the
+// reason on standard error) when they did not arrive.
+double waitForPort(const char* portFile, long bytes, double started, const char* what) {
+    while (fileSize(portFile) < bytes && nowMs() - started < Patience) Sleep(1);
+    const double elapsed = nowMs() - started;
+    if (fileSize(portFile) >= bytes) return elapsed;
+    fprintf(stderr, "bench_driver: %s did not reach %s\n", what, portFile);
+    return -1;
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -103,12 +114,8 @@ int timeStartAndSend(int runs, const char* caption, const char* portFile, const 
             DeleteFileA(portFile);
             const double pressed = nowMs();
             sendClick(main, SendButton, Patience);
-            while (fileSize(portFile) < 98 && nowMs() - pressed < Patience) Sleep(1);
-            sendTime = nowMs() - pressed;
-            if (fileSize(portFile) < 98) {
-                fprintf(stderr, "bench_driver: nothing reached %s\n", portFile);
-                return 1;
-            }
+            sendTime = waitForPort(portFile, 98, pressed, "the settings");
+            if (sendTime < 0) return 1;
             closeProgram(main, caption, process.dwProcessId);
         } else {
             // A program with nothing to ask on closing.
@@ -140,12 +147,8 @@ int timeTable(int runs, const char* portFile, long bytes, const std::string& com
         DeleteFileA(portFile);
         const double pressed = nowMs();
         postClick(dialog, IDOK);
-        while (fileSize(portFile) < bytes && nowMs() - pressed < Patience) Sleep(1);
-        const double sent = nowMs();
-        if (fileSize(portFile) < bytes) {
-            fprintf(stderr, "bench_driver: the table did not reach %s\n", portFile);
-            return 1;
-        }
+        const double elapsed = waitForPort(portFile, bytes, pressed, "the table");
+        if (elapsed < 0) return 1;
         waitForWindowGone(dialog, Patience);
         PROCESS_MEMORY_COUNTERS memory = {};
         memory.cb = sizeof memory;
@@ -154,8 +157,8 @@ int timeTable(int runs, const char* portFile, long bytes, const std::string& com
             peak = memory.PeakWorkingSetSize;
         closeProgram(main, "Quillset", process.dwProcessId);
         endProgram(&process);
-        times.push_back(sent - pressed);
-        printf("run %d: table %.1f ms, peak working set %lu KB\n", run + 1, sent - pressed,
+        times.push_back(elapsed);
+        printf("run %d: table %.1f ms, peak working set %lu KB\n", run + 1, elapsed,
                static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
     }
     printf("median table %.1f ms, peak working set %lu KB\n", median(times),
@@ -179,18 +182,14 @@ int timeCopy(int runs, const char* portFile, long bytes, const std::string& comm
         DeleteFileA(portFile);
         const double signalled = nowMs();
         SetEvent(go);
-        while (fileSize(portFile) < bytes && nowMs() - signalled < Patience) Sleep(1);
-        const double sent = nowMs();
+        const double elapsed = waitForPort(portFile, bytes, signalled, "the copy");
         WaitForSingleObject(process.hProcess, Patience);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
         CloseHandle(go);
-        if (fileSize(portFile) < bytes) {
-            fprintf(stderr, "bench_driver: the copy did not reach %s\n", portFile);
-            return 1;
-        }
-        times.push_back(sent - signalled);
-        printf("run %d: copy %.1f ms\n", run + 1, sent - signalled);
+        if (elapsed < 0) return 1;
+        times.push_back(elapsed);
+        printf("run %d: copy %.1f ms\n", run + 1, elapsed);
     }
     printf("median copy %.1f ms\n", median(times));
     return 0;
