@@ -220,6 +220,21 @@ ListView listFor(const Setting& setting, const PageChoices& choices, uint8_t mod
     return view;
 }
 
+namespace {
+ListView loadedView(const Setting& setting, const PageChoices& shown, const SettingsBlock& block,
+                    uint8_t modelVariant) {
+    ListView view = listFor(setting, shown, modelVariant);
+    if (setting.list == &LineSpacing)
+        view.count = font(block) >= FirstScalableLineSpacingFont ? LineSpacingScalableIndex + 1
+                                                                 : LineSpacingScalableIndex;
+    return view;
+}
+}  // namespace
+
+ListView loadedList(const Setting& setting, const SettingsBlock& block, uint8_t modelVariant) {
+    return loadedView(setting, shownChoices(block, modelVariant), block, modelVariant);
+}
+
 void numericRange(const Setting& setting, const PageChoices& choices, int* minimum, int* maximum) {
     *minimum = setting.minimum;
     *maximum = setting.maximum;
@@ -288,14 +303,10 @@ PageChoices shownChoices(const SettingsBlock& block, uint8_t modelVariant) {
     c.tractor = tractorTof(block) / 2;
     c.friction = frictionTof(block) / 2;
 
-    // An index past the entries a list holds shows no entry. Backwards, so
-    // that Line/Inch is judged by the stored font before a font the list
-    // lacks loses its entry.
-    for (int i = SettingCount - 1; i >= 0; --i) {
-        const Setting& setting = Settings[i];
-        if (!setting.list) continue;
+    // An index past the entries a list holds shows no entry.
+    for (const Setting& setting : Settings) {
         int& index = c.*setting.choice;
-        if (index >= listFor(setting, c, modelVariant).count) index = NoSelection;
+        if (setting.list && index >= loadedView(setting, c, block, modelVariant).count) index = NoSelection;
     }
     return c;
 }

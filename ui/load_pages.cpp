@@ -12,50 +12,13 @@
 
 namespace {
 
-bool isVariant() { return ModelVariant == 1; }
-
-void loadFont(HWND window, const SettingsBlock& block) {
-    int count = StandardFontCount;
-    UINT first = IDS_FONT_STANDARD_FIRST;
-    if (isVariant()) {
-        first = IDS_FONT_VARIANT_FIRST;
-        count = codePage(block) >= FirstCodePageWithoutScalableFonts ? VariantNonScalableFontCount
-                                                                     : VariantFontCount;
-    }
-    fillList(window, IDC_FONT, first, count);
-    // A code without a pair, or a scalable font the short list lacks, shows
-    // no entry.
-    int index = NoSelection;
-    if (!fontIndexForCode(ModelVariant, font(block), &index)) index = NoSelection;
-    selectListEntry(window, IDC_FONT, index);
-}
-
-void loadLineSpacing(HWND window, const SettingsBlock& block) {
-    // "Scalable" is offered only with a font that can follow the point size;
-    // the test is on the stored code, not on the font list's index.
-    bool scalable = font(block) >= FirstScalableLineSpacingFont;
-    fillList(window, IDC_LINE_SPACING, IDS_LINE_SPACING_FIRST,
-             scalable ? LineSpacingScalableIndex + 1 : LineSpacingScalableIndex);
-    // A stored 0 finds the "Scalable" row; on the short list that index lies
-    // past the end and so shows no entry.
-    int index = NoSelection;
-    if (!lineSpacingIndexFor(lineSpacing(block), &index)) index = NoSelection;
-    selectListEntry(window, IDC_LINE_SPACING, index);
-}
-
-// Every list but those of the font, Line/Inch and the character set, as the
-// catalogue gives their entries and the entry the block stands for. Those
-// three go by the stored codes themselves: a font code without an entry
-// still decides whether "Scalable" is offered, the character set follows
-// the emulation stored.
-void loadCataloguedLists(HWND window, const SettingsBlock& block) {
+// Every list, with the entries the catalogue gives it for the block and the
+// entry the block stands for (none when no entry does).
+void loadLists(HWND window, const SettingsBlock& block) {
     const PageChoices shown = shownChoices(block, ModelVariant);
     for (const Setting& setting : Settings) {
-        const int PageChoices::*choice = setting.choice;
-        if (!setting.list || choice == &PageChoices::font || choice == &PageChoices::lineSpacing ||
-            choice == &PageChoices::characterSet)
-            continue;
-        const ListView view = listFor(setting, shown, ModelVariant);
+        if (!setting.list) continue;
+        const ListView view = loadedList(setting, block, ModelVariant);
         fillList(window, setting.controlId, view.list->firstId + static_cast<UINT>(view.offset), view.count);
         selectListEntry(window, setting.controlId, shown.*setting.choice);
     }
@@ -102,22 +65,6 @@ void keepMarginPositions(const SettingsBlock& block) {
     windowState.rightMarginPosition = static_cast<uint16_t>(row.columnWidth * rightColumns);
 }
 
-void loadCharacterSet(HWND window, const SettingsBlock& block) {
-    const uint8_t code = characterSet(block);
-    if (!isVariant() && emulation(block) == EpsonEmulation) {
-        // EPSON on the standard model: "Italic", "Graphic 1", "Graphic 2";
-        // the unused code 2 reads as "Graphic 2" like 3.
-        fillList(window, IDC_CHARACTER_SET, IDS_CHARSET_FIRST, 3);
-        selectListEntry(window, IDC_CHARACTER_SET, code == 0 ? 0 : code == 1 ? 1 : 2);
-        return;
-    }
-    // IBM, and the variant whatever the emulation, have no "Italic" set; the
-    // variant's "Italic" code page leaves only "Graphic 1".
-    const int count = isVariant() && codePage(block) == ItalicCodePage ? 1 : 2;
-    fillList(window, IDC_CHARACTER_SET, IDS_CHARSET_FIRST + 1, count);
-    selectListEntry(window, IDC_CHARACTER_SET, code == 3 && count == 2 ? 1 : 0);
-}
-
 }  // namespace
 
 // The order is fixed: the fields whose changed text runs a rule (page
@@ -125,11 +72,8 @@ void loadCharacterSet(HWND window, const SettingsBlock& block) {
 int loadPages(HWND window) {
     const SettingsBlock block = currentBlock;
 
-    loadFont(window, block);
-    loadLineSpacing(window, block);
-    loadCataloguedLists(window, block);
+    loadLists(window, block);
     windowState.charsetListEmulation = emulation(block);
-    loadCharacterSet(window, block);
     // A.G.M. and Auto CR mean something only to the IBM emulation; their
     // labels stay enabled.
     const bool ibm = emulation(block) == IbmEmulation;
