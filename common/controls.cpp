@@ -13,24 +13,31 @@ namespace {
 // more than the message it is for; checking a remembered handle (its parent
 // and its id, both kept in the process) costs next to nothing. A handle that
 // no longer is that dialog's control with that id is looked up afresh, so a
-// closed window, a new one or two ids sharing a slot never mislead.
+// closed window, a new one or two ids sharing a slot never mislead. A list's
+// slot also keeps the run of strings fillList put in and their number: the
+// lists change their entries only through fillList, and a count read from
+// the slot spares the rules a message for every list they look at.
 struct KnownControl {
     HWND dialog;
     int id;
     HWND handle;
+    UINT firstString;  // 0: not filled since the slot was taken
+    int count;         // -1: not known, ask the list
 };
 KnownControl knownControls[256];
+
+KnownControl& knownControl(HWND window, int id) {
+    KnownControl& known = knownControls[static_cast<unsigned>(id) % std::size(knownControls)];
+    if (!(known.handle && known.dialog == window && known.id == id && GetParent(known.handle) == window &&
+          GetDlgCtrlID(known.handle) == id))
+        known = {window, id, GetDlgItem(window, id), 0, -1};
+    return known;
+}
 }  // namespace
 
-HWND dialogControl(HWND window, int id) {
-    KnownControl& known = knownControls[static_cast<unsigned>(id) % std::size(knownControls)];
-    if (known.handle && known.dialog == window && known.id == id && GetParent(known.handle) == window &&
-        GetDlgCtrlID(known.handle) == id)
-        return known.handle;
-    HWND handle = GetDlgItem(window, id);
-    known = {window, id, handle};
-    return handle;
-}
+HWND dialogControl(HWND window, int id) { return knownControl(window, id).handle; }
+
+UINT listFirstString(HWND window, int listId) { return knownControl(window, listId).firstString; }
 
 namespace {
 // A missing control makes the messages go nowhere and read as 0.
@@ -38,8 +45,9 @@ LRESULT sendTo(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     return control ? SendMessageA(control, message, wParam, lParam) : 0;
 }
 
-int countOf(HWND list) {
-    const LRESULT count = sendTo(list, CB_GETCOUNT, 0, 0);
+int countOf(KnownControl& list) {
+    if (list.count >= 0) return list.count;
+    const LRESULT count = sendTo(list.handle, CB_GETCOUNT, 0, 0);
     return count == CB_ERR || count < 0 ? 0 : static_cast<int>(count);
 }
 
@@ -51,23 +59,25 @@ void appendTo(HWND list, UINT stringId) {
 }  // namespace
 
 void fillList(HWND window, int listId, UINT firstStringId, int count) {
-    HWND list = dialogControl(window, listId);
+    KnownControl& known = knownControl(window, listId);
+    HWND list = known.handle;
     // Emptying an empty list shows nothing new, yet the combo box redraws
     // itself for it: lists fresh from the template are left as they are.
-    if (countOf(list) > 0) sendTo(list, CB_RESETCONTENT, 0, 0);
+    if (countOf(known) > 0) sendTo(list, CB_RESETCONTENT, 0, 0);
     for (int i = 0; i < count; ++i) appendTo(list, firstStringId + static_cast<UINT>(i));
+    known.firstString = firstStringId;
+    known.count = list ? count : 0;
 }
 
-void appendListString(HWND window, int listId, UINT stringId) { appendTo(dialogControl(window, listId), stringId); }
 
 void selectListEntry(HWND window, int listId, int index) {
-    HWND list = dialogControl(window, listId);
+    KnownControl& list = knownControl(window, listId);
     // CB_SETCURSEL with -1 clears the selection. An index past the end is
     // documented to do the same, but the combo box then also depends on how
     // its list box treats the bad index; asking for -1 outright is the one
     // form every implementation agrees on.
     if (index < 0 || index >= countOf(list)) index = -1;
-    sendTo(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    sendTo(list.handle, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 int listSelection(HWND window, int listId) {
@@ -79,7 +89,7 @@ int listSelection(HWND window, int listId) {
     return index < 0 ? CB_ERR : static_cast<int>(index);
 }
 
-int listCount(HWND window, int listId) { return countOf(dialogControl(window, listId)); }
+int listCount(HWND window, int listId) { return countOf(knownControl(window, listId)); }
 
 void enableControl(HWND window, int id, bool enabled) {
     HWND control = dialogControl(window, id);

@@ -21,8 +21,9 @@ HWND dialogControl(HWND window, int id);
 // order in which it was added.
 void fillList(HWND window, int listId, UINT firstStringId, int count);
 
-// Appends one string resource as the last entry.
-void appendListString(HWND window, int listId, UINT stringId);
+// The first string id of the run fillList last put into the list, or 0 when
+// it is not known (a list no fillList has filled since the window opened).
+UINT listFirstString(HWND window, int listId);
 
 // Selects entry `index`. A negative index, or one at or past the end, leaves
 // the list with no entry selected (an empty box).

@@ -16,8 +16,9 @@
 #include "settings_block.h"
 
 // A drop-down list: the string run it holds, its selection, whether it is
-// enabled. A run read back from a window is unknown (firstString 0); a rule
-// that refills a list names its run.
+// enabled. A window reads back the run it last filled the list with (0 when it
+// does not know it); a rule that refills a list names its run, and a refill
+// with the same run and count changes nothing.
 struct ListShown {
     uint16_t firstString = 0;
     int count = 0;

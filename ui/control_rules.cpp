@@ -52,6 +52,9 @@ PagesShown readPages(HWND window) {
     PagesShown pages;
     for (const ListControl& c : Lists) {
         ListShown& list = pages.*c.shown;
+        // The run it was filled with, so that a rule filling it with the same
+        // entries again leaves it alone.
+        list.firstString = static_cast<uint16_t>(listFirstString(window, c.id));
         list.count = listCount(window, c.id);
         list.selection = listSelection(window, c.id);
         list.enabled = isEnabled(window, c.id);
