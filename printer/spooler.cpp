@@ -56,3 +56,15 @@ bool enumeratePrinterRecords(std::vector<PrinterRecord>* records) {
     }
     return true;
 }
+
+namespace {
+DWORD WINAPI loadSpooler(LPVOID) {
+    // Kept loaded for the rest of the run: the first spooler call finds it.
+    return LoadLibraryA("winspool.drv") != nullptr ? 0 : 1;
+}
+}  // namespace
+
+void preloadSpooler() {
+    HANDLE thread = CreateThread(nullptr, 0, loadSpooler, nullptr, 0, nullptr);
+    if (thread) CloseHandle(thread);
+}

@@ -23,3 +23,10 @@ struct PrinterRecord {
 
 // A level-2 enumeration as records, in the spooler's order.
 bool enumeratePrinterRecords(std::vector<PrinterRecord>* records);
+
+// Starts loading the spooler's DLL on a thread of its own and returns at once.
+// The program links the spooler to load on its first call, so that start-up
+// never waits for the spooler to set itself up; called once the window is up,
+// this spares the first print that wait too. Nothing depends on it: if the
+// thread cannot start, the first spooler call loads the DLL itself.
+void preloadSpooler();

@@ -8,6 +8,7 @@
 
 #include "printer/character_table_dialog.h"
 #include "printer/select_printer_dialog.h"
+#include "printer/spooler.h"
 #include "resource.h"
 #include "settings/country_defaults.h"
 #include "settings/persistence.h"
@@ -191,6 +192,7 @@ int runMainWindow(HINSTANCE instance, HINSTANCE previousInstance, LPSTR, int sho
     if (!mainWindow) return NoWindowExitCode;
     ShowWindow(mainWindow, showCommand);
     UpdateWindow(mainWindow);
+    preloadSpooler();
 
     MSG message;
     for (;;) {
