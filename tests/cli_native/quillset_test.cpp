@@ -8,20 +8,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <nlohmann/json.hpp>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
 
+#include "cli_cases.h"
 #include "version.h"
 
 namespace {
-
-struct Outcome {
-    int code = -1;
-    std::string out, err;
-};
 
 std::string readText(const std::string& path) {
     std::ostringstream text;
@@ -99,22 +94,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"head -c 1048577 /dev/zero >big && $Q decode big", 1, "big is larger than 1 MB"},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        const Outcome run = bash(c.command);
-        EXPECT_EQ(run.code, c.code) << c.command << "\n" << run.err;
-        EXPECT_NE((run.out + run.err).find(c.text), std::string::npos) << c.command << "\n"
-                                                                       << run.out << run.err;
-        if (c.pointer) {
-            const auto document = nlohmann::ordered_json::parse(run.out, nullptr, false);
-            ASSERT_FALSE(document.is_discarded()) << c.command << "\n" << run.out;
-            EXPECT_EQ(
-                document.value(nlohmann::ordered_json::json_pointer(c.pointer), nlohmann::ordered_json())
-                    .dump(),
-                c.json)
-                << c.command;
-            EXPECT_EQ(document["exit"], c.code) << c.command;
-        }
-    }
+    for (const auto& c : cases) expectOutcome(bash(c.command), c.command, c.code, c.text, c.pointer, c.json);
 }
 
 // The man page and the completion know every command --help lists, and no other.
