@@ -68,8 +68,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {STREAMS("Germany", "USA") " | head -c 150 | $Q decode --json -", 1, "standard input: offset 150: length: the capture ends 52 bytes", "/kept", "0"},
         // export replaces the old file only once the new one is whole.
         {"printf OLD >p.ini; (trap '' XFSZ; ulimit -f 1; $Q export --country USA p.ini 2>&1); r=$?; cat p.ini; ls | grep -c new; exit $r", 1, "File too large; the file is as it was\nOLD0\n"},
-        // An empty value is an unknown one; every problem in one run, capped.
-        {PROFILE "[Emulation]\\nEmulation = IBM\\n[Character set]\\nCharacter set = \\n' | $Q check -", 1, "standard input:6: Character set: \"\" is not one of: Graphic 1, Graphic 2"},
+        // Every problem in one run, capped.
         {PROFILE "[Print Style]\\nEmulation = IBM\\nFont = Roma\\n[Print Styl]\\n' | $Q check --json -", 1, "", "/problems/0", R"({"line":4,"message":"Emulation belongs in [Emulation], not in this section"})"},
         {PROFILE "[Print Style]\\nEmulation = IBM\\nFont = Roma\\n[Print Styl]\\n' | $Q check -", 1, "standard input:5: Font: \"Roma\" is not one of: Draft, Bold PS, Courier, OCR-B, Prestige, Roman, Sans Serif, Script, Bold PS-SC, Courier-SC, Prestige-SC, Roman-SC, Sans Serif-SC, Script-SC (did you mean \"Roman\"?)\nstandard input:6: unknown section [Print Styl]; the sections are Profile, Print Style,"},
         {"{ " PROFILE "[Install]\\n'; seq -f 'Auto CR = %g' 30; } | $Q check -", 1, "standard input:5: Auto CR is given twice (first on line 4)\n"},
