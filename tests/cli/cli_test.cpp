@@ -6,18 +6,16 @@
 
 #include <algorithm>
 #include <fstream>
-#include <nlohmann/json.hpp>
 #include <string>
 
+#include "cli_cases.h"
 #include "common/window_helpers.h"
 #include "printer_queues.h"
 #include "remote_window.h"
-#include "resource.h"
 #include "stored_settings.h"
 #include "settings/catalogue.h"
 #include "settings/country_defaults.h"
 #include "tests/core/hand_blocks.h"
-#include "version.h"
 
 namespace {
 
@@ -25,11 +23,6 @@ const std::string QuillsetExe = windowsPath(QUILLSET_EXE);
 const std::string Dir = QuillsetExe.substr(0, QuillsetExe.rfind('\\') + 1);
 const std::string Ini = Dir + "corvex.ini", Profile = Dir + "cli-profile.ini",
                   Capture = Dir + "cli-capture.prn";
-
-struct Outcome {
-    DWORD code = 0xDEAD;
-    std::string out, err;
-};
 
 // Runs quillset.exe with its output and errors in files of their own.
 Outcome quillset(const std::string& arguments) {
@@ -48,17 +41,18 @@ Outcome quillset(const std::string& arguments) {
     startup.hStdError = files[1];
     std::string line = "\"" + QuillsetExe + "\" " + arguments;
     PROCESS_INFORMATION process = {};
-    Outcome run;
+    DWORD code = 0xDEAD;
+    std::string error;
     if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
         if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
-            GetExitCodeProcess(process.hProcess, &run.code);
+            GetExitCodeProcess(process.hProcess, &code);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     } else {
-        run.err = "could not start quillset.exe: error " + std::to_string(GetLastError());
+        error = "could not start quillset.exe: error " + std::to_string(GetLastError());
     }
     for (HANDLE file : files) CloseHandle(file);
-    return {run.code, readFileBytes(paths[0]), run.err + readFileBytes(paths[1])};
+    return {static_cast<int>(code), readFileBytes(paths[0]), error + readFileBytes(paths[1])};
 }
 
 void install(const SettingsBlock& block, int variant, DWORD country = 0) {
@@ -112,78 +106,22 @@ TEST_F(Quillset, ExportThenImportGivesBackDefaultRowsByteForByte) {
         block.bytes[28] = 0xE2;
         install(block, variant);
         const Outcome exported = quillset("export \"" + Profile + "\"");
-        ASSERT_EQ(exported.code, 0u) << exported.err;
+        ASSERT_EQ(exported.code, 0) << exported.err;
         install(CountryDefaultTable[(row + 4) % 16], variant, 7);
         const Outcome imported = quillset("import \"" + Profile + "\"");
-        EXPECT_EQ(imported.code, 0u) << imported.err;
+        EXPECT_EQ(imported.code, 0) << imported.err;
         EXPECT_EQ(storedBlock(), block) << "row " << row;
         EXPECT_EQ(readProgramDword("SelectedCountry"), 7u);
     }
 }
 
-TEST_F(Quillset, SendsOnlyToAClearChoiceAndStoresWhatAllQueuesTook) {
-    // Added in name order, the order Wine's spooler lists them in.
-    ASSERT_TRUE(addQueue("Lab") && addQueue("Office") && addQueue("Other", "Generic Text"));
-    install(CountryDefaultTable[4], 0);
-    std::ofstream(Profile) << "[Profile]\nModel = 0\n[Print Style]\nFont = Roman\n";
-    SettingsBlock expected = CountryDefaultTable[4];
-    expected.bytes[4] = 0x06;  // Roman
-
-    // Several queues and no clear choice: nothing is sent.
-    for (const char* arguments : {"send", "send --queue Nowhere", "send --all --queue Lab"}) {
-        const Outcome run = quillset(arguments);
-        EXPECT_EQ(run.code, 2u) << arguments;
-        EXPECT_FALSE(portFileExists("Office") || portFileExists("Lab")) << arguments;
-        EXPECT_TRUE(std::string(arguments) != "send" || run.err.find("  Office\t") != std::string::npos)
-            << run.err;
-    }
-
-    const Outcome queues = quillset("queues");
-    EXPECT_EQ(queues.code, 0u);
-    EXPECT_EQ(queues.out, "Lab\t" + portFilePath("Lab") + "\r\nOffice\t" + portFilePath("Office") + "\r\n");
-    const Outcome send = quillset("send --all --profile \"" + Profile + "\"");
-    EXPECT_EQ(send.code, 0u) << send.err;
-    EXPECT_EQ(send.out, "Lab: sent\r\nOffice: sent\r\n");
-    EXPECT_EQ(readPortFile("Office"), streamOf(expected));
-    EXPECT_EQ(readPortFile("Lab"), streamOf(expected));
-    EXPECT_EQ(storedBlock(), expected);
-}
-
-// What corvex sends is the encoder's stream (the process test holds it to that).
-// The capture is a port file that corvex.exe itself wrote with Send Settings.
-TEST_F(Quillset, DecodesWhatCorvexSentAsShowShowsIt) {
-    ASSERT_TRUE(addQueue("Office"));
-    install(CountryDefaultTable[11], 0, 11);
-    PROCESS_INFORMATION corvex = {};
-    ASSERT_TRUE(startProgram("\"" + windowsPath(CORVEX_EXE) + "\"", &corvex));
-    HWND main = waitForWindow(corvex.dwProcessId, "Quillset", 20000);
-    const bool sent = main && sendClick(main, IDC_SEND_SETTINGS, 20000);
-    TerminateProcess(corvex.hProcess, 0);
-    CloseHandle(corvex.hThread);
-    CloseHandle(corvex.hProcess);
-    ASSERT_TRUE(sent);
-
-    const Outcome decoded = quillset("decode \"" + portFilePath("Office") + "\"");
-    EXPECT_EQ(decoded.code, 0u) << decoded.err;
-    EXPECT_NE(decoded.out.find("  International character: Sweden\r\n"), std::string::npos) << decoded.out;
-    // Headed by the stream's offset and model, the settings as show lists them.
-    EXPECT_EQ(decoded.out.substr(0, decoded.out.find('\n') + 1),
-              "Stream at offset 0, the standard model (both models show every field), the one the printer "
-              "keeps:\r\n");
-    EXPECT_EQ(decoded.out.substr(decoded.out.find('\n') + 1), quillset("show").out);
-
-    std::vector<uint8_t> capture = readPortFile("Office");
-    capture[30] = 0x1A;
-    std::ofstream(Capture, std::ios::binary)
-        .write(reinterpret_cast<const char*>(capture.data()), capture.size());
-    const Outcome malformed = quillset("decode \"" + Capture + "\"");
-    EXPECT_EQ(malformed.code, 1u);
-    EXPECT_EQ(malformed.err, "quillset: " + Capture + ": offset 30: nibble: 0x1A is above 0x0F\r\n");
-}
-
-// One line per case, through the real quillset.exe: {P} is the profile's
-// Windows path, {C} the capture's (Germany), {u} the folder's Unix path.
-// Import names the file and line of a fault, and the model corvex.ini names.
+// One line per case, through the real quillset.exe, on Chile's set stored
+// for corvex.ini's model and the queues Broken and Office: {P} is the
+// profile's Windows path, {C} the capture's (Germany), {u} the folder's Unix
+// path. Import names the file and line of a fault, and the model corvex.ini
+// names. A command stores nothing but the profile's set (Chile in Roman),
+// and only once every queue took it; without a clear choice of queue
+// nothing is sent.
 TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
     ASSERT_TRUE(addQueue("Office") && addQueue("Broken", ModelDriver, "Z:\\no\\such\\folder\\port.prn"));
     const std::vector<uint8_t> germany = streamOf(CountryDefaultTable[6]);
@@ -191,68 +129,64 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         .write(reinterpret_cast<const char*>(germany.data()), germany.size());
     const std::string unixDir = std::string(QUILLSET_EXE).substr(0, std::string(QUILLSET_EXE).rfind('/') + 1);
     const char* roman = "[Profile]\nModel = 0\n[Print Style]\nFont = Roman\n";
+    SettingsBlock romanChile = CountryDefaultTable[2];
+    romanChile.bytes[4] = 0x06;
+    enum Effect { Nothing, Stored, Sent, StoredAndSent };  // of the profile's set, to Office
     const struct {
-        int model;            // corvex.ini's Model; the stored set is Chile's
+        int model;            // corvex.ini's Model
         const char* profile;  // written to {P} first
         const char* arguments;
-        DWORD code;
+        int code;
+        int effect;
         const char* text;  // in standard output or standard error
         const char* pointer = nullptr;
         const char* json = nullptr;
     } cases[] = {
         // clang-format off
-        {0, "[Profile]\nModel = 0\n[Print Style]\nPitch = 12 CPI\nFont = Roma\n", "import {P}", 1, "cli-profile.ini:5: Font: \"Roma\" is not one of: Draft,"},
-        {0, "[Profile]\nModel = 1\n[Print Style]\nFont = Roman\n", "import {P}", 1, "was made for model variant 1, but corvex.ini names the standard model"},
-        {7, roman, "import {P}", 0, "Stored the settings of"},
-        {7, roman, "show --json", 0, "", "/model", "0"},
-        {0, nullptr, "decode {u}cli-capture.prn", 0, "\n  International character: Germany\r\n"},
-        {0, nullptr, "diff --json --stored {C}", 1, "", "/differences/3", R"({"page":"Character set","label":"International character","old":"USA","new":"Germany"})"},
-        {0, nullptr, "diff --json --country chile --stored", 0, "", "/differences", "[]"},
-        {0, "[Profile]\nModel = 0\n[Print Style]\nFont =\n", "check --json {P}", 1, "", "/problems/0/line", "4"},
-        {0, nullptr, "queues --json", 0, "", "/queues/1/name", R"("Office")"},
-        {0, roman, "send --queue office --profile {P}", 0, "Office: sent\r\n"},
-        {0, nullptr, "send --queue Broken", 1, "Broken (port Z:\\no\\such\\folder\\port.prn): "},
-        {0, nullptr, "--version", 0, "quillset " QUILLSET_VERSION "\r\n"},
+        {0, "[Profile]\nModel = 0\n[Print Style]\nPitch = 12 CPI\nFont = Roma\n", "import {P}", 1, Nothing, "cli-profile.ini:5: Font: \"Roma\" is not one of: Draft,"},
+        {0, "[Profile]\nModel = 1\n[Print Style]\nFont = Roman\n", "import {P}", 1, Nothing, "was made for model variant 1, but corvex.ini names the standard model"},
+        {7, roman, "import {P}", 0, Stored, "Stored the settings of"},
+        {7, roman, "show --json", 0, Nothing, "", "/model", "0"},
+        {0, nullptr, "decode {u}cli-capture.prn", 0, Nothing, "\n  International character: Germany\r\n"},
+        {0, nullptr, "decode {C}", 0, Nothing, "Stream at offset 0, the standard model (both models show every field), the one the printer keeps:\r\n"},
+        {0, nullptr, "diff --json --stored {C}", 1, Nothing, "", "/differences/3", R"({"page":"Character set","label":"International character","old":"USA","new":"Germany"})"},
+        {0, nullptr, "diff --json --country chile --stored", 0, Nothing, "", "/differences", "[]"},
+        {0, nullptr, "queues", 0, Nothing, "Broken\tZ:\\no\\such\\folder\\port.prn\r\nOffice\t"},
+        {0, nullptr, "queues --json", 0, Nothing, "", "/queues/1/name", R"("Office")"},
+        {0, roman, "send --profile {P}", 2, Nothing, "name them with --queue or use --all:\r\n  Broken\t"},
+        {0, nullptr, "send --queue Nowhere", 2, Nothing, "\"Nowhere\" is not a queue of the Velmora DX-4170 driver"},
+        {0, nullptr, "send --all --queue Office", 2, Nothing, "--queue excludes --all"},
+        {0, roman, "send --queue office --profile {P}", 0, StoredAndSent, "Office: sent\r\n"},
+        {0, roman, "send --all --profile {P}", 1, Sent, "Office: sent\r\n"},
+        {0, nullptr, "send --queue Broken", 1, Nothing, "Broken (port Z:\\no\\such\\folder\\port.prn): "},
         // clang-format on
     };
     for (const auto& c : cases) {
         install(CountryDefaultTable[2], c.model, 2);
+        removePortFile("Office");
         if (c.profile) std::ofstream(Profile) << c.profile;
         std::string arguments = c.arguments;
         for (const auto& [name, value] :
              {std::pair<std::string, std::string>{"{P}", Profile}, {"{C}", Capture}, {"{u}", unixDir}})
             if (arguments.find(name) != std::string::npos) arguments.replace(arguments.find(name), 3, value);
-        const Outcome run = quillset(arguments);
-        EXPECT_EQ(run.code, c.code) << arguments << "\n" << run.err;
-        EXPECT_NE((run.out + run.err).find(c.text), std::string::npos) << arguments << "\n"
-                                                                       << run.out << run.err;
-        // A command that fails stores nothing.
-        if (c.code) {
-            EXPECT_EQ(storedBlock(), CountryDefaultTable[2]) << arguments;
-        }
-        if (c.pointer) {
-            const auto document = nlohmann::ordered_json::parse(run.out, nullptr, false);
-            ASSERT_FALSE(document.is_discarded()) << arguments << "\n" << run.out;
-            EXPECT_EQ(
-                document.value(nlohmann::ordered_json::json_pointer(c.pointer), nlohmann::ordered_json())
-                    .dump(),
-                c.json)
-                << arguments;
-            EXPECT_EQ(document["exit"], c.code) << arguments;
-        }
+        expectOutcome(quillset(arguments), arguments, c.code, c.text, c.pointer, c.json);
+        EXPECT_EQ(storedBlock(), c.effect & Stored ? romanChile : CountryDefaultTable[2]) << arguments;
+        EXPECT_EQ(readPortFile("Office"), c.effect & Sent ? streamOf(romanChile) : std::vector<uint8_t>())
+            << arguments;
     }
 }
 
 // By the dialog's texts, any case, lists sized by the variant; the page unchanged.
 TEST_F(Quillset, PrintsACharacterTableByItsListTexts) {
     ASSERT_TRUE(addQueue("Office"));
-    const std::string page = Dir + "IBM_PC866.PRN";
-    ASSERT_TRUE(CopyFileA((windowsPath(CHARACTER_TABLES) + "\\IBM_PC866.PRN").c_str(), page.c_str(), FALSE));
-    const std::string bytes = readFileBytes(page);
+    const std::string path = Dir + "IBM_PC866.PRN";
+    ASSERT_TRUE(CopyFileA((windowsPath(CHARACTER_TABLES) + "\\IBM_PC866.PRN").c_str(), path.c_str(), FALSE));
+    const std::string bytes = readFileBytes(path);
+    const std::vector<uint8_t> page(bytes.begin(), bytes.end());
     const struct {
         int variant;
         const char* arguments;
-        DWORD code;
+        int code;
         std::string err;
     } cases[] = {
         {0, "ibm pc866(russian)", 0, ""},
@@ -265,14 +199,11 @@ TEST_F(Quillset, PrintsACharacterTableByItsListTexts) {
     for (const auto& c : cases) {
         install(CountryDefaultTable[0], c.variant);
         removePortFile("Office");
-        const Outcome run = quillset(std::string("print-table ") + c.arguments);
-        EXPECT_EQ(run.code, c.code) << c.arguments << run.err;
-        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
-        if (c.code == 0) {
-            EXPECT_EQ(readPortFile("Office"), std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        }
+        expectOutcome(quillset(std::string("print-table ") + c.arguments), c.arguments, c.code, c.err.c_str(),
+                      nullptr, nullptr);
+        EXPECT_EQ(readPortFile("Office"), c.code ? std::vector<uint8_t>() : page) << c.arguments;
     }
-    DeleteFileA(page.c_str());
+    DeleteFileA(path.c_str());
 }
 
 }  // namespace

@@ -61,7 +61,6 @@ TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
     } cases[] = {
         // clang-format off
         {"[Profile]\nModel = 1\n[Print Style]\nFont = Courier-SC\n[Character set]\nCode page = KU (EPSON)\n", 4, "Font: \"Courier-SC\" is not one of: Draft, Courier, Prestige, Roman, Sans Serif, Script\n"},
-        {MODEL_0 "[Print Style]\nFont = Roma\n", 4, "Font: \"Roma\" is not one of: Draft, Bold PS, Courier"},
         {MODEL_0 "[Page Format]\nTop margin = 451\n", 4, "Top margin: 451 is outside 0 to 450"},
         {MODEL_0 "[Page Format]\nFree page length = 1,980\n", 4, "not a number"},
         {MODEL_0 "[Print Style]\nPitch = 7.5 CPI\n[Page Format]\nLeft margin = 118\n", 6, "outside 0 to 117"},

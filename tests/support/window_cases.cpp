@@ -7,19 +7,6 @@
 #include "remote_window.h"
 #include "resource.h"
 
-WindowStep choose(int listId, int index) { return {WindowStep::Choose, listId, "", index}; }
-WindowStep type(int editId, const char* text, bool leave) { return {WindowStep::Type, editId, text, leave}; }
-WindowStep arrow(int editId, int key) { return {WindowStep::Arrow, editId, "", key}; }
-WindowStep page(int page) { return {WindowStep::Page, IDC_SETTINGS_TREE, "", page}; }
-WindowStep entries(int listId, const char* texts) { return {WindowStep::Entries, listId, texts}; }
-WindowStep selected(int listId, const char* text) { return {WindowStep::Selected, listId, text}; }
-WindowStep enabled(int id, bool on) { return {WindowStep::Enabled, id, "", on}; }
-WindowStep range(int spinId, int low, int high) { return {WindowStep::Range, spinId, "", low, high}; }
-WindowStep text(int id, const char* text) { return {WindowStep::Text, id, text}; }
-WindowStep holds(const uint16_t& state, int expected) {
-    return {WindowStep::Holds, 0, "", expected, 0, &state};
-}
-
 void runSteps(HWND window, const std::vector<WindowStep>& steps) {
     for (size_t i = 0; i < steps.size(); ++i) {
         const WindowStep& s = steps[i];
