@@ -69,7 +69,6 @@ void fillList(HWND window, int listId, UINT firstStringId, int count) {
     known.count = list ? count : 0;
 }
 
-
 void selectListEntry(HWND window, int listId, int index) {
     KnownControl& list = knownControl(window, listId);
     // CB_SETCURSEL with -1 clears the selection. An index past the end is
@@ -111,14 +110,15 @@ void setupNumericEntry(HWND window, int editId, int spinId, int maxChars, int lo
 void setSpinRange(HWND window, int spinId, int low, int high) {
     // UDM_SETRANGE32 only stores the bounds: the position keeps its value and
     // the field its text until the position is set again.
-    sendTo(dialogControl(window, spinId), UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
+    sendTo(dialogControl(window, spinId), UDM_SETRANGE32, static_cast<WPARAM>(low),
+           static_cast<LPARAM>(high));
 }
 
 void spinRange(HWND window, int spinId, int* low, int* high) {
     int lo = 0;
     int hi = 0;
     sendTo(dialogControl(window, spinId), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lo),
-                        reinterpret_cast<LPARAM>(&hi));
+           reinterpret_cast<LPARAM>(&hi));
     if (low) *low = lo;
     if (high) *high = hi;
 }

@@ -70,7 +70,7 @@ TEST_F(PagesTest, ListsFollowModelEmulationCodePageAndFont) {
         {0, {{10, 158}}, IDC_LINE_SPACING, 14, ""},        // what "Scalable" packs at 10.5 points
         {0, {{4, 7}, {10, 0}}, IDC_LINE_SPACING, 14, ""},  // "Scalable" needs font code 8 or more
         {0, {{4, 8}, {10, 0}}, IDC_LINE_SPACING, 15, "Scalable"},
-        {0, {{4, 9}, {10, 0}}, IDC_LINE_SPACING, 15, "Scalable"},  // by the code, though no font has it
+        {0, {{4, 9}, {10, 0}}, IDC_LINE_SPACING, 15, "Scalable"},      // by the code, though no font has it
         {0, {}, IDC_PAGE_LENGTH, 8, "11 Inch"},                        // 11880: the named row before "Free"
         {0, {{12, 0xF8}, {13, 0x2A}}, IDC_PAGE_LENGTH, 8, "Free"},     // 11000
         {0, {{12, 0xA0}, {13, 0x32}}, IDC_PAGE_LENGTH, 8, "12 Inch"},  // 12960
