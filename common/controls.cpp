@@ -155,13 +155,17 @@ int spinPosition(HWND window, int spinId) {
 
 std::string fieldText(HWND window, int editId, int maxChars) {
     if (maxChars < 0) maxChars = 0;
-    // GetDlgItemTextA copies at most size - 1 characters and terminates the
+    // GetWindowTextA copies at most size - 1 characters and terminates the
     // buffer, so a longer text (possible only when set from code) is cut to
-    // the field's own limit rather than overrunning anything.
+    // the field's own limit rather than overrunning anything. The control
+    // comes from dialogControl: the rules read every field each time they
+    // run, and a lookup by id costs more than the text.
     std::vector<char> text(static_cast<size_t>(maxChars) + 1, '\0');
-    UINT copied = GetDlgItemTextA(window, editId, text.data(), static_cast<int>(text.size()));
-    if (copied >= text.size()) copied = static_cast<UINT>(text.size() - 1);
-    return std::string(text.data(), copied);
+    HWND field = dialogControl(window, editId);
+    int copied = field ? GetWindowTextA(field, text.data(), static_cast<int>(text.size())) : 0;
+    if (copied < 0) copied = 0;
+    if (static_cast<size_t>(copied) >= text.size()) copied = static_cast<int>(text.size() - 1);
+    return std::string(text.data(), static_cast<size_t>(copied));
 }
 
 void setFieldNumber(HWND window, int editId, int value) {
