@@ -220,19 +220,13 @@ ListView listFor(const Setting& setting, const PageChoices& choices, uint8_t mod
     return view;
 }
 
-namespace {
-ListView loadedView(const Setting& setting, const PageChoices& shown, const SettingsBlock& block,
+ListView loadedList(const Setting& setting, const PageChoices& shown, const SettingsBlock& block,
                     uint8_t modelVariant) {
     ListView view = listFor(setting, shown, modelVariant);
     if (setting.list == &LineSpacing)
         view.count = font(block) >= FirstScalableLineSpacingFont ? LineSpacingScalableIndex + 1
                                                                  : LineSpacingScalableIndex;
     return view;
-}
-}  // namespace
-
-ListView loadedList(const Setting& setting, const SettingsBlock& block, uint8_t modelVariant) {
-    return loadedView(setting, shownChoices(block, modelVariant), block, modelVariant);
 }
 
 void numericRange(const Setting& setting, const PageChoices& choices, int* minimum, int* maximum) {
@@ -306,7 +300,7 @@ PageChoices shownChoices(const SettingsBlock& block, uint8_t modelVariant) {
     // An index past the entries a list holds shows no entry.
     for (const Setting& setting : Settings) {
         int& index = c.*setting.choice;
-        if (setting.list && index >= loadedView(setting, c, block, modelVariant).count) index = NoSelection;
+        if (setting.list && index >= loadedList(setting, c, block, modelVariant).count) index = NoSelection;
     }
     return c;
 }

@@ -63,10 +63,11 @@ struct ListView {
 };
 ListView listFor(const Setting& setting, const PageChoices& choices, uint8_t modelVariant);
 // The entries a list holds right after `block` is loaded, which the window
-// fills it with: as listFor gives them for the choices the block shows, but
-// "Scalable" goes by the stored font code, which decides it even when no
-// font entry stands for that code.
-ListView loadedList(const Setting& setting, const SettingsBlock& block, uint8_t modelVariant);
+// fills it with: as listFor gives them for `shown`, the block's
+// shownChoices, but "Scalable" goes by the stored font code, which decides
+// it even when no font entry stands for that code.
+ListView loadedList(const Setting& setting, const PageChoices& shown, const SettingsBlock& block,
+                    uint8_t modelVariant);
 
 // The range a numeric entry's up-down accepts; the margins' follow the pitch.
 void numericRange(const Setting& setting, const PageChoices& choices, int* minimum, int* maximum);

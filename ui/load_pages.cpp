@@ -18,7 +18,7 @@ void loadLists(HWND window, const SettingsBlock& block) {
     const PageChoices shown = shownChoices(block, ModelVariant);
     for (const Setting& setting : Settings) {
         if (!setting.list) continue;
-        const ListView view = loadedList(setting, block, ModelVariant);
+        const ListView view = loadedList(setting, shown, block, ModelVariant);
         fillList(window, setting.controlId, view.list->firstId + static_cast<UINT>(view.offset), view.count);
         selectListEntry(window, setting.controlId, shown.*setting.choice);
     }

@@ -134,7 +134,7 @@ Pages loaded(const SettingsBlock& block, uint8_t variant) {
         for (const Control& c : Controls) {
             if (s.choice != c.choice) continue;
             if (c.list) {
-                const ListView view = loadedList(s, block, variant);
+                const ListView view = loadedList(s, choices, block, variant);
                 p.shown.*c.list = {static_cast<uint16_t>(view.list->firstId + view.offset), view.count,
                                    choices.*s.choice, true};
             } else {
