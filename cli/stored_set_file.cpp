@@ -1,0 +1,190 @@
+// The stored set on Linux: a settings profile, with its model, in
+// $XDG_CONFIG_HOME/quillset/ (by default ~/.config/quillset/), which a
+// person can read and diff. It is replaced whole, as git replaces a file: a
+// temporary file created exclusively under an unpredictable name beside it,
+// written, flushed to the disk and renamed over it, so that the old set
+// stays until the new one is complete. A symbolic link keeps pointing at
+// the file it named, which is the one replaced, with its mode.
+#include <fcntl.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <vector>
+
+#include "cli/stored_set.h"
+#include "settings/catalogue.h"
+#include "settings/country_defaults.h"
+#include "settings/settings_profile.h"
+
+namespace {
+
+constexpr const char* StoredFileName = "settings.ini";
+constexpr const char* Heading =
+    "; The settings quillset last sent or imported. quillset replaces this file\n"
+    "; whole; a file it cannot read in full is an error, never factory defaults.\n";
+
+std::string configFolder() {
+    // The XDG base directories: only an absolute XDG_CONFIG_HOME counts.
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && config[0] == '/') return std::string(config) + "/quillset";
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) {
+        const passwd* user = getpwuid(getuid());
+        home = user ? user->pw_dir : "/";
+    }
+    return std::string(home) + "/.config/quillset";
+}
+
+std::string storedPath() { return configFolder() + "/" + StoredFileName; }
+
+std::string errorText(int error) { return std::strerror(error); }
+
+// The keys a whole stored profile of `model` holds: every one that
+// writeProfile writes.
+std::set<int> keysOf(const Profile& profile) {
+    std::set<int> keys;
+    for (const ProfileEntry& entry : profile.entries) keys.insert(entry.key);
+    return keys;
+}
+
+std::string keyName(int key) {
+    return key >= ReservedKeyBase
+               ? "Reserved / Byte " + std::to_string(key - ReservedKeyBase)
+               : std::string(CataloguePages[Settings[key].page].name) + " / " + Settings[key].label;
+}
+
+// The folders of `path` that are missing, made for the user alone.
+bool makeFolders(const std::string& path, std::string* failure) {
+    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string folder = path.substr(0, slash);
+        if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+            *failure = "cannot make " + folder + ": " + errorText(errno);
+            return false;
+        }
+        if (slash == std::string::npos) return true;
+    }
+}
+
+// The file a path names: a symbolic link's target, however many links lead
+// to it, even one that does not exist yet.
+std::string fileNamedBy(std::string path) {
+    for (int links = 0; links < 40; ++links) {
+        char target[PATH_MAX];
+        const ssize_t length = readlink(path.c_str(), target, sizeof target - 1);
+        if (length < 0) break;
+        const std::string next(target, static_cast<size_t>(length));
+        path = next[0] == '/' ? next : path.substr(0, path.rfind('/') + 1) + next;
+    }
+    return path;
+}
+
+bool writeAll(int file, const std::string& text) {
+    for (size_t done = 0; done < text.size();) {
+        const ssize_t written = write(file, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        done += static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// `text` replaces the file `path` names, or nothing changes. Signals that
+// end the program wait until the temporary file is renamed or removed.
+bool replaceWhole(const std::string& path, const std::string& text, std::string* failure) {
+    const std::string target = fileNamedBy(path);
+    struct stat old;
+    mode_t mode = 0;
+    if (stat(target.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        mode = umask(0);
+        umask(mode);
+        mode = 0666 & ~mode;
+    }
+    std::string temporary = target.substr(0, target.rfind('/') + 1) + "." + StoredFileName + ".XXXXXX";
+    sigset_t ending, before;
+    sigemptyset(&ending);
+    for (int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGXFSZ}) sigaddset(&ending, signal);
+    sigprocmask(SIG_BLOCK, &ending, &before);
+    const int file = mkstemp(&temporary[0]);
+    bool done = file >= 0 && fchmod(file, mode) == 0 && writeAll(file, text) && fsync(file) == 0;
+    int error = errno;
+    if (file >= 0 && close(file) != 0 && done) {
+        done = false;
+        error = errno;
+    }
+    if (done && rename(temporary.c_str(), target.c_str()) != 0) {
+        done = false;
+        error = errno;
+    }
+    if (!done && file >= 0) unlink(temporary.c_str());
+    sigprocmask(SIG_SETMASK, &before, nullptr);
+    if (!done) *failure = "cannot write " + path + ": " + errorText(error) + "; the stored set is as it was";
+    return done;
+}
+
+}  // namespace
+
+std::string storedSetPlace() { return storedPath(); }
+
+// The file whole, or false with errno set; no real profile nears the limit.
+static bool readWhole(const std::string& path, std::string* text) {
+    const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) return false;
+    char buffer[65536];
+    ssize_t length = 0;
+    while ((length = read(file, buffer, sizeof buffer)) > 0 && text->size() <= (1u << 20))
+        text->append(buffer, static_cast<size_t>(length));
+    const int error = text->size() > (1u << 20) ? EFBIG : errno;
+    close(file);
+    errno = error;
+    return length == 0;
+}
+
+StoredSet loadStoredSet() {
+    StoredSet stored;
+    const std::string path = storedPath();
+    std::string text;
+    if (!readWhole(path, &text)) {
+        if (errno == ENOENT) return stored;
+        stored.state = StoredSet::Damaged;
+        stored.problem = "cannot read the stored set " + path + ": " + errorText(errno);
+        return stored;
+    }
+    stored.state = StoredSet::Damaged;
+    Profile profile;
+    std::vector<ProfileError> errors;
+    if (parseProfile(text, &profile, &errors)) {
+        stored.modelVariant = profile.modelVariant == 1 ? 1 : 0;
+        applyProfile(profile, defaultBlockFor(stored.modelVariant, 0), &stored.block, &errors);
+    }
+    if (!errors.empty()) {
+        const ProfileError& first = errors.front();
+        stored.problem = "the stored set " + path + (first.line ? ":" + std::to_string(first.line) : "") +
+                         " is damaged: " + first.message;
+        return stored;
+    }
+    // A set that lacks a setting would take it from the factory defaults.
+    Profile whole;
+    parseProfile(writeProfile(stored.block, stored.modelVariant), &whole, &errors);
+    const std::set<int> have = keysOf(profile);
+    for (int key : keysOf(whole)) {
+        if (have.count(key)) continue;
+        stored.problem = "the stored set " + path + " is damaged: it lacks " + keyName(key);
+        return stored;
+    }
+    stored.state = StoredSet::Loaded;
+    return stored;
+}
+
+bool storeStoredSet(const SettingsBlock& block, uint8_t modelVariant, std::string* failure) {
+    return makeFolders(configFolder(), failure) &&
+           replaceWhole(storedPath(), Heading + writeProfile(block, modelVariant), failure);
+}
