@@ -17,7 +17,9 @@ struct StoredSet {
     State state = None;
     SettingsBlock block{};
     uint8_t modelVariant = 0;
-    std::string problem;  // Damaged: where the set lies and what is wrong with it
+    // None: that nothing is stored, and how a set comes to be; Damaged:
+    // where the set lies and what is wrong with it.
+    std::string problem;
 };
 
 StoredSet loadStoredSet();
@@ -26,5 +28,8 @@ StoredSet loadStoredSet();
 // then being as it was.
 bool storeStoredSet(const SettingsBlock& block, uint8_t modelVariant, std::string* failure);
 
-// Where the stored set lies, for messages.
-std::string storedSetPlace();
+// The model a profile must be made for to be imported or sent, and what
+// names it: in quillset.exe corvex.ini's, as corvex.exe runs; natively -1,
+// any model, the stored set then taking the profile's.
+int requiredModel();
+std::string requiredModelSource();

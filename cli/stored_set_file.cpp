@@ -132,7 +132,9 @@ bool replaceWhole(const std::string& path, const std::string& text, std::string*
 
 }  // namespace
 
-std::string storedSetPlace() { return storedPath(); }
+int requiredModel() { return -1; }
+
+std::string requiredModelSource() { return ""; }
 
 // The file whole, or false with errno set; no real profile nears the limit.
 static bool readWhole(const std::string& path, std::string* text) {
@@ -153,7 +155,11 @@ StoredSet loadStoredSet() {
     const std::string path = storedPath();
     std::string text;
     if (!readWhole(path, &text)) {
-        if (errno == ENOENT) return stored;
+        if (errno == ENOENT) {
+            stored.problem = "no settings are stored yet in " + path +
+                             "; quillset import or quillset send --profile stores them";
+            return stored;
+        }
         stored.state = StoredSet::Damaged;
         stored.problem = "cannot read the stored set " + path + ": " + errorText(errno);
         return stored;
