@@ -23,7 +23,12 @@ std::string text(ipp_t* response, const char* name) {
     return value ? value : "";
 }
 
-std::string lastError() { return cupsLastErrorString() ? cupsLastErrorString() : "unknown error"; }
+// libcups's words for the last failure; a server that is not there leaves
+// only a stale system error behind, so that is said plainly.
+std::string lastError() {
+    if (cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE) return "no print server answers there";
+    return cupsLastErrorString() ? cupsLastErrorString() : "unknown error";
+}
 
 // The server answered, but not with success; "" when it did succeed. A
 // missing answer is libcups's own error.
