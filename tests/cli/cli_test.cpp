@@ -132,6 +132,8 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
     SettingsBlock romanChile = CountryDefaultTable[2];
     romanChile.bytes[4] = 0x06;
     enum Effect { Nothing, Stored, Sent, StoredAndSent };  // of the profile's set, to Office
+    // Models beyond corvex.ini's: Settings stored as 33 bytes; no queue left.
+    constexpr int Damaged = 8, NoQueue = 9;
     const struct {
         int model;            // corvex.ini's Model
         const char* profile;  // written to {P} first
@@ -159,10 +161,21 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {0, roman, "send --queue office --profile {P}", 0, StoredAndSent, "Office: sent\r\n"},
         {0, roman, "send --all --profile {P}", 1, Sent, "Office: sent\r\n"},
         {0, nullptr, "send --queue Broken", 1, Nothing, "Broken (port Z:\\no\\such\\folder\\port.prn): "},
+        // A profile means the same to every command: over the stored set.
+        {0, "[Profile]\nModel = 0\n[Character set]\nCharacter set = Italic\n", "check {P}", 1, Nothing, "cli-profile.ini:4: Character set: \"Italic\" is not one of: Graphic 1, Graphic 2"},
+        {0, roman, "check {P}", 0, Nothing, "a sound profile for the standard model, over the stored settings"},
+        {0, roman, "diff --json --stored {P}", 1, Nothing, "", "/differences/1", "null"},
+        {0, "[Profile]\nModel = 0\n[Print Style]\nFont = R\xf6man\n", "check --json {P}", 1, Nothing, "R\xc3\xb6man", "/problems/0/line", "4"},
+        // A damaged stored set is never read as defaults, nor sent.
+        {Damaged, nullptr, "show --stored", 1, Nothing, "the stored settings are unreadable: the registry value Settings"},
+        {Damaged, nullptr, "send --queue Office", 1, Nothing, "the stored settings are unreadable"},
+        {NoQueue, nullptr, "queues --json", 1, Nothing, "", "/problems/0", R"("no queue uses the Velmora DX-4170 driver; add a queue of it first")"},
         // clang-format on
     };
     for (const auto& c : cases) {
-        install(CountryDefaultTable[2], c.model, 2);
+        install(CountryDefaultTable[2], c.model >= Damaged ? 0 : c.model, 2);
+        if (c.model == Damaged) writeProgramValue("Settings", REG_BINARY, std::string(33, 'x').data(), 33);
+        if (c.model == NoQueue) removeAllPrinters();
         removePortFile("Office");
         if (c.profile) std::ofstream(Profile) << c.profile;
         std::string arguments = c.arguments;
@@ -170,7 +183,10 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
              {std::pair<std::string, std::string>{"{P}", Profile}, {"{C}", Capture}, {"{u}", unixDir}})
             if (arguments.find(name) != std::string::npos) arguments.replace(arguments.find(name), 3, value);
         expectOutcome(quillset(arguments), arguments, c.code, c.text, c.pointer, c.json);
-        EXPECT_EQ(storedBlock(), c.effect & Stored ? romanChile : CountryDefaultTable[2]) << arguments;
+        EXPECT_EQ(storedBlock(), c.effect & Stored    ? romanChile
+                                 : c.model == Damaged ? SettingsBlock{}
+                                                      : CountryDefaultTable[2])
+            << arguments;
         EXPECT_EQ(readPortFile("Office"), c.effect & Sent ? streamOf(romanChile) : std::vector<uint8_t>())
             << arguments;
     }
