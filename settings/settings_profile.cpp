@@ -167,6 +167,11 @@ constexpr int PageChoices::*Bounds[] = {&PageChoices::pageLength, &PageChoices::
                                         &PageChoices::leftMargin, &PageChoices::rightMargin,
                                         &PageChoices::pitch,      &PageChoices::font};
 
+bool isMargin(const Setting& setting) {
+    return setting.choice == &PageChoices::topMargin || setting.choice == &PageChoices::bottomMargin ||
+           setting.choice == &PageChoices::leftMargin || setting.choice == &PageChoices::rightMargin;
+}
+
 // The numeric entries, once every list is resolved: each within the range
 // the rules give it. A value the profile names is reported at its line; a
 // base value the profile's other choices put out of range, at the line of
@@ -181,10 +186,8 @@ void checkNumbers(const PageChoices& choices, uint8_t variant, const int* lineOf
         const int value = choices.*setting.choice;
         if (value >= low && value <= high) continue;
         int line = lineOf[i];
-        const bool margin =
-            std::find(std::begin(Bounds) + 2, std::end(Bounds) - 2, setting.choice) != std::end(Bounds) - 2;
         for (int PageChoices::*bound : Bounds)
-            if (!line && margin) line = lineOf[&settingOf(bound) - Settings];
+            if (!line && isMargin(setting)) line = lineOf[&settingOf(bound) - Settings];
         if (!line) continue;  // the base set as it stands
         errors->push_back({line, std::string(setting.label) + ": " + std::to_string(value) + " is outside " +
                                      std::to_string(low) + " to " + std::to_string(high) +
