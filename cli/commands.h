@@ -31,17 +31,33 @@ std::string systemErrorText(int error);
 // reported, when it cannot be read or is larger than any real one.
 bool readInputFile(const std::string& path, std::string* contents);
 
-// Reads a profile file and checks it whole: its structure, and its values
-// against its model's factory defaults. Every problem is reported as a
-// FILE:LINE: line (up to a cap); on success `profile` holds the profile.
-int readProfileFile(const std::string& path, Profile* profile);
-// Applies a parsed profile to `base`, reporting faults as FILE:LINE: lines.
-int applyProfileFile(const std::string& path, const Profile& profile, const SettingsBlock& base,
-                     SettingsBlock* result);
+// The set a profile of `model` fills in, for every command alike: where a
+// set is stored for that model (Windows), the stored set, else the model's
+// factory defaults; `baseName` says which. ExitFailed, reported, when the
+// stored set is damaged.
+int profileBase(uint8_t model, SettingsBlock* base, std::string* baseName);
+// False, with `why`, when this machine takes no profile of `model` (Windows:
+// corvex.ini names the other model).
+bool profileFitsMachine(uint8_t model, std::string* why);
+
+// Reads a profile file and checks it whole over its base (profileBase): its
+// structure and its values. Every problem is reported as a FILE:LINE: line
+// (up to a cap); on success `block` holds the set it yields.
+int readProfileFile(const std::string& path, Profile* profile, SettingsBlock* block);
+
+// With --json: one document per run. A command's own document, or, when it
+// failed before writing one, a document of the failures reported and the
+// exit code. Strings go out as UTF-8 (toUtf8: from the system's code page).
+void expectJson();
+void writeJsonDocument(const std::string& text);
+void finishJson(int code);
+std::string toUtf8(const std::string& text);
 
 // A block from a country, the variant's defaults, a profile, a capture (the
 // stream the printer keeps) or, on Windows, the stored set.
-int blockFromSource(const BlockSource& source, SettingsBlock* block, uint8_t* modelVariant);
+// A capture whose stream both models show takes `eitherModel` true.
+int blockFromSource(const BlockSource& source, SettingsBlock* block, uint8_t* modelVariant,
+                    bool* eitherModel = nullptr);
 
 // Every setting by page and label, with the value the pages show.
 void printSettings(const SettingsBlock& block, uint8_t modelVariant);
@@ -56,9 +72,10 @@ int decodeCapture(const std::string& file, const std::string& hex, int model, bo
 int checkProfile(const std::string& path, bool json);
 int diffSettings(const BlockSource& old, const BlockSource& changed, bool json);
 
-// Where a file is replaced whole: written beside the target, then renamed
-// over it (Windows needs its own call to replace an existing file).
-bool replaceFile(const std::string& from, const std::string& to, std::string* reason);
+// Writes `text` to the file `path` names, as a redirection would update it:
+// a symbolic link's target, with its mode and its other links. Written whole
+// under a fresh temporary name beside it first; false with the reason.
+bool writeFileWhole(const std::string& path, const std::string& text, std::string* reason);
 
 #ifdef _WIN32
 // The block corvex.exe would start with (registry, and the model variant

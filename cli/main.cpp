@@ -4,6 +4,7 @@
 // Output that cannot be written all the way is a failure too.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
@@ -34,6 +35,9 @@ constexpr const char* DecodeModelHelp =
     "Read every stream as model variant 1 (default: the model that shows every field; where both do, "
     "the standard model: this build reads no corvex.ini)";
 #endif
+constexpr const char* ProfileHelp =
+    "A settings profile file (\"-\": standard input); what it leaves out comes from the stored settings "
+    "(Windows, when stored for its model), else from its model's factory defaults";
 constexpr const char* JsonHelp = "Write one JSON document instead of text (its shape: see the README)";
 constexpr const char* DiffSides =
     "SIDE is a profile or capture file (\"-\" for standard input), --stored (Windows), --country NAME "
@@ -50,9 +54,7 @@ void addSourceOptions(CLI::App* command, SourceOptions* options, bool withProfil
         command->add_flag("--variant", options->source.variant, "The model variant's factory defaults");
     country->excludes(variant);
     if (withProfile)
-        command
-            ->add_option("--profile", options->source.profile,
-                         "A settings profile file (\"-\": standard input)")
+        command->add_option("--profile", options->source.profile, ProfileHelp)
             ->excludes(country)
             ->excludes(variant);
     if (SourceHelp)
@@ -77,15 +79,23 @@ int chosenBlock(SourceOptions options, SettingsBlock* block, uint8_t* modelVaria
 }
 
 // diff's two sides, in the order given: files, --stored, --country NAME, --variant.
+// After "--" every argument is a file, even one that starts with "-".
 bool diffSides(const std::vector<std::string>& arguments, bool* json, std::vector<BlockSource>* sides) {
+    bool options = true;
     for (size_t i = 0; i < arguments.size(); ++i) {
         BlockSource side;
         const std::string& argument = arguments[i];
-        if (argument == "--json") {
+        if (options && argument == "--") {
+            options = false;
+            continue;
+        }
+        if (options && argument == "--json") {
             *json = true;
             continue;
         }
-        if (argument == "--country" && i + 1 < arguments.size())
+        if (!options)
+            side.file = argument;
+        else if (argument == "--country" && i + 1 < arguments.size())
             side.country = arguments[++i];
         else if (argument.rfind("--country=", 0) == 0)
             side.country = argument.substr(10);
@@ -100,12 +110,32 @@ bool diffSides(const std::vector<std::string>& arguments, bool* json, std::vecto
         sides->push_back(side);
     }
     if (sides->size() == 2) return true;
-    reportFailure("diff takes two sides, not " + std::to_string(sides->size()) + "; see quillset help diff");
+    reportFailure("diff takes two sides, not " + std::to_string(sides->size()) +
+                  (options ? "" : " (after \"--\" every argument is a file: put options before it)") +
+                  "; see quillset help diff");
+    return false;
+}
+
+bool asksForHelp(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments) {
+        if (argument == "--") return false;
+        if (argument == "--help" || argument == "-h") return true;
+    }
     return false;
 }
 
 // A mistyped command name, with the nearest one when there is one.
 int unknownCommand(CLI::App& app, const std::string& name) {
+#ifndef _WIN32
+    // Never steer a user from one of these to a command that writes a file.
+    for (const char* windowsOnly : {"import", "queues", "send", "print-table"})
+        if (name == windowsOnly) {
+            reportFailure("\"" + name +
+                          "\" needs Windows: this build has no stored settings and no print queues; "
+                          "use quillset.exe");
+            return ExitUsage;
+        }
+#endif
     std::vector<std::string> names;
     for (const CLI::App* command : app.get_subcommands([](CLI::App*) { return true; }))
         names.push_back(command->get_name());
@@ -116,7 +146,12 @@ int unknownCommand(CLI::App& app, const std::string& name) {
     return ExitUsage;
 }
 
+// Set by diff, whose lost output is trouble (2) rather than a difference.
+int outputLostCode = ExitFailed;
+
 int run(int argc, char** argv) {
+    for (int i = 1; i < argc && std::string(argv[i]) != "--"; ++i)
+        if (std::string(argv[i]) == "--json") expectJson();
     CLI::App app{
         "Settings profiles, the settings stream and many queues for the Velmora DX-4170, beside corvex.exe.",
         "quillset"};
@@ -180,7 +215,8 @@ int run(int argc, char** argv) {
 
     PreviewOptions previewOptions;
     auto* preview = app.add_subcommand("preview", "Show a character-table page or other capture as printed");
-    preview->add_option("FILE", previewOptions.file, "The page or capture (\"-\": standard input)")->required();
+    preview->add_option("FILE", previewOptions.file, "The page or capture (\"-\": standard input)")
+        ->required();
     preview->add_flag("--html", previewOptions.html, "Write an HTML page with bold and a monospace grid");
 
 #ifdef _WIN32
@@ -204,7 +240,7 @@ int run(int argc, char** argv) {
     send->add_flag("--all", sendAll, "Every queue of the model's driver")->excludes(queueOption);
     send->add_option(
         "--profile", sendProfile,
-        "Send this profile (\"-\": standard input) instead of the stored settings, and store it");
+        "Send this profile (\"-\": standard input) over the stored settings instead of them, and store it");
 
     std::string tableEmulation, tableName, tableQueue;
     auto* printTable = app.add_subcommand(
@@ -216,6 +252,16 @@ int run(int argc, char** argv) {
     printTable->add_option("--queue", tableQueue,
                            "The queue to print on (needed when the driver has several)");
 #endif
+
+    // diff reads its sides itself, in order, "--" among them; only a call
+    // for its help goes through the parser.
+    const std::vector<std::string> diffArguments(argv + std::min(argc, 2), argv + argc);
+    if (argc > 1 && std::string(argv[1]) == "diff" && !asksForHelp(diffArguments)) {
+        outputLostCode = ExitUsage;
+        std::vector<BlockSource> sides;
+        if (!diffSides(diffArguments, &diffJson, &sides)) return ExitUsage;
+        return diffSettings(sides[0], sides[1], diffJson);
+    }
 
     try {
         // CLI11 would call an unknown command a missing one.
@@ -273,11 +319,6 @@ int run(int argc, char** argv) {
         return decodeCapture(decodeFile, decodeHex, decodeVariant ? 1 : -1, decodeJson);
     }
     if (check->parsed()) return checkProfile(checkFile, checkJson);
-    if (diff->parsed()) {
-        std::vector<BlockSource> sides;
-        if (!diffSides(diff->remaining(), &diffJson, &sides)) return ExitUsage;
-        return diffSettings(sides[0], sides[1], diffJson);
-    }
     if (preview->parsed()) return previewCapture(previewOptions);
 #ifdef _WIN32
     if (importCommand->parsed()) return importProfile(importFile);
@@ -292,6 +333,7 @@ int run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const int code = run(argc, argv);
+    finishJson(code);
     // Output lost on the way (a full disk, a closed pipe) must not pass for
     // success: the last of it is written here, and every earlier write left
     // its error on the stream.
@@ -300,5 +342,5 @@ int main(int argc, char** argv) {
     if (!lost) return code;
     const int error = errno;
     reportFailure("the output could not be written: " + systemErrorText(error));
-    return code == ExitDone ? ExitFailed : code;
+    return outputLostCode == ExitUsage || code == ExitDone ? outputLostCode : code;
 }

@@ -19,8 +19,10 @@
 #include <fcntl.h>
 #include <io.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
+#include <sys/stat.h>
 
 // Members in the order written, as the README documents them.
 using Json = nlohmann::ordered_json;
@@ -38,12 +40,14 @@ constexpr int8_t SettingByte[SettingCount] = {4, 4, 9, 7, 0, 10, 12, 12, 14, 16,
                                               3, 5, 5, 5, 5, 5,  5,  5,  3,  0,  0,  1,  2,  2,
                                               2, 2, 2, 3, 7, 5,  6,  8,  7,  7,  8,  8,  24, 26};
 
+constexpr const char* BothModelsShow = "both models show every field";
+
 const char* modelName(uint8_t model) { return model == 1 ? "model variant 1" : "the standard model"; }
 
 std::string inputName(const std::string& path) { return path == "-" ? "standard input" : path; }
 
 Json pagesJson(const SettingsBlock& block, uint8_t modelVariant) {
-    const PageChoices choices = shownChoices(block, modelVariant);
+    const PageChoices choices = profileChoices(block, modelVariant);
     Json pages = Json::array();
     for (int page = 0; page < PageCount; ++page) {
         Json settings = Json::array();
@@ -57,19 +61,42 @@ Json pagesJson(const SettingsBlock& block, uint8_t modelVariant) {
     return pages;
 }
 
-void printJson(const Json& document) { std::printf("%s\n", document.dump(2).c_str()); }
+// File names, profile lines and queue names are the system's bytes; a JSON
+// document holds UTF-8 only.
+void makeUtf8(Json& value) {
+    if (value.is_string()) value = toUtf8(value.get<std::string>());
+    if (value.is_structured())
+        for (Json& member : value) makeUtf8(member);
+}
+
+void printJson(Json document) {
+    makeUtf8(document);
+    // Bytes that are still not UTF-8 become U+FFFD rather than end the run.
+    writeJsonDocument(document.dump(2, ' ', false, Json::error_handler_t::replace));
+}
+
+// The --json run's state: whether a document is due, whether one went out,
+// and the failures reported on the way, for the document that stands in.
+struct JsonRun {
+    bool wanted = false;
+    bool written = false;
+    std::vector<std::string> failures;
+};
+JsonRun jsonRun;
 
 // Every problem of a profile text, structural and value ones together by
-// line; values are checked against the factory defaults of its model.
-std::vector<ProfileError> profileProblems(const std::string& text, Profile* profile) {
-    std::vector<ProfileError> errors;
-    parseProfile(text, profile, &errors);
-    SettingsBlock checked{};
-    const uint8_t model = profile->modelVariant == 1 ? 1 : 0;
-    applyProfile(*profile, defaultBlockFor(model, 0), &checked, &errors);
-    std::stable_sort(errors.begin(), errors.end(),
+// line, its values judged over the set the profile fills in (profileBase,
+// named by `baseName`); `block` gets the set it yields. ExitFailed only when
+// that set cannot be read (reported).
+int profileProblems(const std::string& text, Profile* profile, SettingsBlock* block, std::string* baseName,
+                    std::vector<ProfileError>* errors) {
+    parseProfile(text, profile, errors);
+    SettingsBlock base{};
+    if (int code = profileBase(profile->modelVariant == 1 ? 1 : 0, &base, baseName)) return code;
+    applyProfile(*profile, base, block, errors);
+    std::stable_sort(errors->begin(), errors->end(),
                      [](const ProfileError& a, const ProfileError& b) { return a.line < b.line; });
-    return errors;
+    return ExitDone;
 }
 
 void reportProfileErrors(const std::string& path, const std::vector<ProfileError>& errors) {
@@ -83,8 +110,11 @@ void reportProfileErrors(const std::string& path, const std::vector<ProfileError
                      std::to_string(errors.size() - ProblemCap).c_str());
 }
 
-int profileFromText(const std::string& path, const std::string& text, Profile* profile) {
-    const std::vector<ProfileError> errors = profileProblems(text, profile);
+int profileFromText(const std::string& path, const std::string& text, Profile* profile,
+                    SettingsBlock* block) {
+    std::vector<ProfileError> errors;
+    std::string baseName;
+    if (int code = profileProblems(text, profile, block, &baseName, &errors)) return code;
     if (errors.empty()) return ExitDone;
     reportProfileErrors(path, errors);
     return ExitFailed;
@@ -92,7 +122,7 @@ int profileFromText(const std::string& path, const std::string& text, Profile* p
 
 // The first list setting `model` cannot show for `block`, or -1.
 int unshownSetting(const SettingsBlock& block, uint8_t model) {
-    const PageChoices choices = shownChoices(block, model);
+    const PageChoices choices = profileChoices(block, model);
     for (int i = 0; i < SettingCount; ++i)
         if (Settings[i].list && hasRow(Settings[i], model) && shownText(Settings[i], choices, model).empty())
             return i;
@@ -125,7 +155,7 @@ bool streamModel(const CapturedStream& stream, int wanted, uint8_t* model, std::
     } else {
         *model = fallbackModel();
         unshown = *model == 1 ? variant : standard;
-        *why = "both models show every field";
+        *why = BothModelsShow;
     }
     if (unshown < 0) return true;
     const int byte = SettingByte[unshown];
@@ -150,7 +180,7 @@ bool looksLikeCapture(const std::string& contents) {
 
 // A capture read as the printer would keep it.
 int blockFromCapture(const std::string& path, const std::string& capture, SettingsBlock* block,
-                     uint8_t* modelVariant) {
+                     uint8_t* modelVariant, bool* eitherModel) {
     const std::vector<CapturedStream> streams =
         decodeAllTransferStreams(reinterpret_cast<const uint8_t*>(capture.data()), capture.size());
     const CapturedStream* kept = keptStream(streams);
@@ -164,17 +194,51 @@ int blockFromCapture(const std::string& path, const std::string& capture, Settin
         return ExitFailed;
     }
     *block = kept->block;
+    if (eitherModel) *eitherModel = why == BothModelsShow;
     return ExitDone;
 }
 
 }  // namespace
 
-void reportFailure(const std::string& message) { std::fprintf(stderr, "quillset: %s\n", message.c_str()); }
+void reportFailure(const std::string& message) {
+    std::fprintf(stderr, "quillset: %s\n", message.c_str());
+    jsonRun.failures.push_back(message);
+}
+
+void expectJson() { jsonRun.wanted = true; }
+
+void writeJsonDocument(const std::string& text) {
+    std::printf("%s\n", text.c_str());
+    jsonRun.written = true;
+}
+
+void finishJson(int code) {
+    if (!jsonRun.wanted || jsonRun.written) return;
+    printJson({{"problems", jsonRun.failures}, {"exit", code}});
+}
+
+#ifndef _WIN32
+// Natively the bytes stand as they are; printJson replaces what is not UTF-8.
+std::string toUtf8(const std::string& text) { return text; }
+
+int profileBase(uint8_t model, SettingsBlock* base, std::string* baseName) {
+    *base = defaultBlockFor(model, 0);
+    *baseName = std::string("the factory defaults of ") + modelName(model);
+    return ExitDone;
+}
+
+bool profileFitsMachine(uint8_t, std::string*) { return true; }
+#endif
 
 std::string systemErrorText(int error) { return std::strerror(error); }
 
 bool readInputFile(const std::string& path, std::string* contents) {
     const bool standardInput = path == "-";
+    struct stat status;
+    if (!standardInput && stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+        reportFailure(path + " is a directory, not a profile or capture");
+        return false;
+    }
     FILE* file = standardInput ? stdin : std::fopen(path.c_str(), "rb");
     if (!file) {
         reportFailure("cannot read " + path + ": " + systemErrorText(errno));
@@ -211,32 +275,24 @@ bool readInputFile(const std::string& path, std::string* contents) {
     return true;
 }
 
-int readProfileFile(const std::string& path, Profile* profile) {
+int readProfileFile(const std::string& path, Profile* profile, SettingsBlock* block) {
     std::string text;
     if (!readInputFile(path, &text)) return ExitFailed;
-    return profileFromText(path, text, profile);
+    return profileFromText(path, text, profile, block);
 }
 
-int applyProfileFile(const std::string& path, const Profile& profile, const SettingsBlock& base,
-                     SettingsBlock* result) {
-    std::vector<ProfileError> errors;
-    if (applyProfile(profile, base, result, &errors)) return ExitDone;
-    reportProfileErrors(path, errors);
-    return ExitFailed;
-}
-
-int blockFromSource(const BlockSource& source, SettingsBlock* block, uint8_t* modelVariant) {
+int blockFromSource(const BlockSource& source, SettingsBlock* block, uint8_t* modelVariant,
+                    bool* eitherModel) {
     std::string text;
     const std::string& path = source.profile.empty() ? source.file : source.profile;
     if (!path.empty()) {
         if (!readInputFile(path, &text)) return ExitFailed;
         if (source.profile.empty() && looksLikeCapture(text))
-            return blockFromCapture(path, text, block, modelVariant);
+            return blockFromCapture(path, text, block, modelVariant, eitherModel);
         Profile profile;
-        if (int code = profileFromText(path, text, &profile)) return code;
+        if (int code = profileFromText(path, text, &profile, block)) return code;
         *modelVariant = static_cast<uint8_t>(profile.modelVariant);
-        // Settings the profile leaves out come from the factory defaults.
-        return applyProfileFile(path, profile, defaultBlockFor(*modelVariant, 0), block);
+        return ExitDone;
     }
     if (source.stored) {
 #ifdef _WIN32
@@ -268,7 +324,7 @@ int blockFromSource(const BlockSource& source, SettingsBlock* block, uint8_t* mo
 }
 
 void printSettings(const SettingsBlock& block, uint8_t modelVariant) {
-    const PageChoices choices = shownChoices(block, modelVariant);
+    const PageChoices choices = profileChoices(block, modelVariant);
     for (int page = 0; page < PageCount; ++page) {
         std::printf("%s\n", CataloguePages[page].name);
         for (const Setting& setting : Settings) {
@@ -294,36 +350,105 @@ int exportProfile(const std::string& path, const SettingsBlock& block, uint8_t m
         std::fputs(text.c_str(), stdout);
         return ExitDone;  // whether it got out is checked as the program ends
     }
-    // Written whole beside the target and flushed to the disk before it
-    // takes the target's name: a full disk leaves the old profile as it was.
-    // Text mode, so that Windows editors get their line ends.
-    const std::string temporary = path + ".quillset-new";
-    FILE* file = std::fopen(temporary.c_str(), "w");
     std::string reason;
-    if (!file) {
-        reason = systemErrorText(errno);
-    } else {
-        bool written =
-            std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
-#ifdef _WIN32
-        written = written && _commit(_fileno(file)) == 0;
-#else
-        written = written && fsync(fileno(file)) == 0;
-#endif
-        if (!written) reason = systemErrorText(errno);
-        if (std::fclose(file) != 0 && reason.empty()) reason = systemErrorText(errno);
-        if (reason.empty() && replaceFile(temporary, path, &reason)) return ExitDone;
-        std::remove(temporary.c_str());
-    }
-    reportFailure("cannot write " + path + ": " + reason + "; the file is as it was");
+    if (writeFileWhole(path, text, &reason)) return ExitDone;
+    reportFailure("cannot write " + path + ": " + reason);
     return ExitFailed;
 }
 
 #ifndef _WIN32
-bool replaceFile(const std::string& from, const std::string& to, std::string* reason) {
-    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-    *reason = systemErrorText(errno);
+namespace {
+
+// How many links deep a path may point before it is taken for a loop, as
+// the kernel counts them.
+constexpr int LongestLinkChain = 40;
+
+bool failWith(std::string* reason, const std::string& text) {
+    *reason = text;
     return false;
+}
+bool failWithErrno(std::string* reason, const std::string& then = "") {
+    return failWith(reason, systemErrorText(errno) + then);
+}
+
+// The file a path finally names: each symbolic link followed, even one that
+// points at nothing yet (which a redirection would create).
+bool finalTarget(const std::string& path, std::string* target, std::string* reason) {
+    *target = path;
+    for (int depth = 0; depth < LongestLinkChain; ++depth) {
+        struct stat status;
+        if (lstat(target->c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return true;
+        std::vector<char> link(static_cast<size_t>(status.st_size > 0 ? status.st_size : 255) + 2);
+        const ssize_t length = readlink(target->c_str(), link.data(), link.size());
+        if (length < 0 || static_cast<size_t>(length) >= link.size()) return failWithErrno(reason);
+        const std::string next(link.data(), static_cast<size_t>(length));
+        const size_t slash = target->rfind('/');
+        *target = next[0] == '/' || slash == std::string::npos ? next : target->substr(0, slash + 1) + next;
+    }
+    return failWith(reason, "too many levels of symbolic links");
+}
+
+bool writeAll(int descriptor, const std::string& text) {
+    for (size_t done = 0; done < text.size();) {
+        const ssize_t written = write(descriptor, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        done += static_cast<size_t>(written);
+    }
+    return fsync(descriptor) == 0;
+}
+
+// A file with other names (hard links) is rewritten where it stands, as a
+// redirection would: renaming a new file over this name would part it from
+// its twins, which would keep the old text.
+bool writeInPlace(const std::string& target, const std::string& text, std::string* reason) {
+    const int descriptor = open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0) return failWithErrno(reason);
+    const bool written =
+        writeAll(descriptor, text) && ftruncate(descriptor, static_cast<off_t>(text.size())) == 0;
+    const int error = errno;
+    close(descriptor);
+    errno = error;
+    return written || failWithErrno(reason);
+}
+
+// The mode a new file gets from the process's umask.
+mode_t newFileMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+bool writeFileWhole(const std::string& path, const std::string& text, std::string* reason) {
+    std::string target;
+    if (!finalTarget(path, &target, reason)) return false;
+    struct stat old;
+    const bool exists = stat(target.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) return failWith(reason, "it is a directory");
+    if (exists && !S_ISREG(old.st_mode))
+        return failWith(reason,
+                        "it is not a regular file (a FIFO, device or socket); nothing was written (\"-\" "
+                        "writes to standard output)");
+    if (exists && old.st_nlink > 1) return writeInPlace(target, text, reason);
+    // Written whole beside the target under a name no one can foresee or
+    // plant, created by this process alone, then renamed over it: a full
+    // disk or a signal leaves the old profile as it was.
+    std::string temporary = target + ".XXXXXX";
+    const int descriptor = mkstemp(&temporary[0]);
+    if (descriptor < 0) return failWithErrno(reason, "; the file is as it was");
+    // The old file's mode and owner stay with the name.
+    bool written = fchmod(descriptor, exists ? old.st_mode & 07777 : newFileMode()) == 0;
+    // Only root can give a file away; anyone else keeps it as theirs.
+    if (written && exists && fchown(descriptor, old.st_uid, old.st_gid) != 0) written = geteuid() != 0;
+    written = written && writeAll(descriptor, text);
+    std::string why = written ? "" : systemErrorText(errno);
+    if (close(descriptor) != 0 && why.empty()) why = systemErrorText(errno);
+    if (why.empty() && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
+    if (why.empty()) why = systemErrorText(errno);
+    unlink(temporary.c_str());
+    return failWith(reason, why + "; the file is as it was");
 }
 #endif
 
@@ -374,6 +499,11 @@ int decodeCapture(const std::string& file, const std::string& hex, int model, bo
         return ExitFailed;
     }
     const std::string name = file.empty() ? "--hex" : inputName(file);
+    if (capture.empty()) {
+        // An empty port file: nothing was sent at all.
+        reportFailure("no settings stream in " + name);
+        return ExitFailed;
+    }
     const std::vector<CapturedStream> streams =
         decodeAllTransferStreams(reinterpret_cast<const uint8_t*>(capture.data()), capture.size());
     const CapturedStream* kept = keptStream(streams);
@@ -414,7 +544,13 @@ int checkProfile(const std::string& path, bool json) {
     std::string text;
     if (!readInputFile(path, &text)) return ExitFailed;
     Profile profile;
-    const std::vector<ProfileError> errors = profileProblems(text, &profile);
+    SettingsBlock block{};
+    std::string base;
+    std::vector<ProfileError> errors;
+    if (int code = profileProblems(text, &profile, &block, &base, &errors)) return code;
+    std::string misfit;
+    if (profile.modelVariant >= 0 && !profileFitsMachine(static_cast<uint8_t>(profile.modelVariant), &misfit))
+        errors.insert(errors.begin(), {0, misfit});
     const int code = errors.empty() ? ExitDone : ExitFailed;
     if (json) {
         Json problems = Json::array();
@@ -422,10 +558,12 @@ int checkProfile(const std::string& path, bool json) {
             problems.push_back({{"line", error.line}, {"message", error.message}});
         printJson({{"file", path},
                    {"model", profile.modelVariant < 0 ? Json() : Json(profile.modelVariant)},
+                   {"base", base},
                    {"problems", problems},
                    {"exit", code}});
     } else if (errors.empty()) {
-        std::printf("%s: a sound profile for %s\n", inputName(path).c_str(), modelName(profile.modelVariant));
+        std::printf("%s: a sound profile for %s, over %s\n", inputName(path).c_str(),
+                    modelName(profile.modelVariant), base.c_str());
     } else {
         reportProfileErrors(path, errors);
     }
@@ -435,9 +573,14 @@ int checkProfile(const std::string& path, bool json) {
 int diffSettings(const BlockSource& old, const BlockSource& changed, bool json) {
     SettingsBlock blocks[2] = {};
     uint8_t models[2] = {};
+    bool either[2] = {};
     // Any trouble reading a side is diff's 2, as diff(1) has it.
-    if (blockFromSource(old, &blocks[0], &models[0]) || blockFromSource(changed, &blocks[1], &models[1]))
+    if (blockFromSource(old, &blocks[0], &models[0], &either[0]) ||
+        blockFromSource(changed, &blocks[1], &models[1], &either[1]))
         return ExitUsage;
+    // A capture that reads alike on both models is taken as the other side's.
+    for (int side = 0; side < 2; ++side)
+        if (either[side] && !either[1 - side]) models[side] = models[1 - side];
     struct Difference {
         std::string page, label, from, to;
     };
@@ -445,7 +588,8 @@ int diffSettings(const BlockSource& old, const BlockSource& changed, bool json) 
     if (modelOf(models[0]) != modelOf(models[1]))
         differences.push_back(
             {"Profile", "Model", std::to_string(modelOf(models[0])), std::to_string(modelOf(models[1]))});
-    const PageChoices choices[2] = {shownChoices(blocks[0], models[0]), shownChoices(blocks[1], models[1])};
+    const PageChoices choices[2] = {profileChoices(blocks[0], models[0]),
+                                    profileChoices(blocks[1], models[1])};
     for (const Setting& setting : Settings) {
         std::string texts[2];
         for (int side = 0; side < 2; ++side) {

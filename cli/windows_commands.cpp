@@ -2,8 +2,12 @@
 // code: the stored settings as corvex.exe keeps them, its model's queues,
 // the one-document print job and the character tables.
 #include <windows.h>
+#include <winspool.h>
+
+#include <io.h>
 
 #include <cstdio>
+#include <vector>
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
@@ -27,15 +31,61 @@ namespace {
 // runs as, never to an INI file of its own.
 constexpr const char* WindowIniFile = "corvex.ini";
 
-bool loadInstalled() { return loadStoredSettings(programIniPath(WindowIniFile)); }
-
-// With nothing usable stored, the first country's defaults (the variant's
-// own row on the variant) are the base a profile builds on.
-SettingsBlock baseBlock(bool stored) {
-    return stored ? currentBlock : defaultBlockFor(ModelVariant, CountryIndex = 0);
+// corvex.exe's stored set into currentBlock, `stored` false when there is
+// none. False, reported, when a value of it is damaged: quillset never
+// reads that as defaults, nor sends or stores over it.
+bool loadInstalled(bool* stored) {
+    *stored = loadStoredSettings(programIniPath(WindowIniFile));
+    std::string value;
+    if (!storedValueDamaged(&value)) return true;
+    reportFailure("the stored settings are unreadable: the registry value " + value +
+                  " is not as corvex.exe stores it; nothing was read, sent or stored");
+    return false;
 }
 
-std::string driverNotInstalled() { return formatString(IDS_DRIVER_NOT_INSTALLED, modelDriverName().c_str()); }
+// The system's text in another code page; unchanged when it cannot be converted.
+std::string fromAnsiCodePage(const std::string& text, UINT codePage) {
+    const int size = static_cast<int>(text.size());
+    const int wide = text.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    if (wide <= 0) return text;
+    std::wstring utf16(static_cast<size_t>(wide), L'\0');
+    if (MultiByteToWideChar(CP_ACP, 0, text.data(), size, &utf16[0], wide) != wide) return text;
+    const int bytes = WideCharToMultiByte(codePage, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return text;
+    std::string converted(static_cast<size_t>(bytes), '\0');
+    if (WideCharToMultiByte(codePage, 0, utf16.data(), wide, &converted[0], bytes, nullptr, nullptr) != bytes)
+        return text;
+    return converted;
+}
+
+// A console shows its own code page, which is not the system's.
+std::string consoleText(const std::string& text) {
+    const UINT console = GetConsoleOutputCP();
+    return console == 0 || console == GetACP() ? text : fromAnsiCodePage(text, console);
+}
+
+bool sameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+// Whether the model's driver is installed, whether or not a queue uses it.
+bool modelDriverInstalled() {
+    DWORD needed = 0, count = 0;
+    EnumPrinterDriversA(nullptr, nullptr, 1, nullptr, 0, &needed, &count);
+    if (needed == 0) return false;
+    std::vector<BYTE> buffer(needed);
+    if (!EnumPrinterDriversA(nullptr, nullptr, 1, buffer.data(), needed, &needed, &count) ||
+        static_cast<size_t>(count) * sizeof(DRIVER_INFO_1A) > buffer.size())
+        return false;
+    const auto* drivers = reinterpret_cast<const DRIVER_INFO_1A*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i)
+        if (drivers[i].pName && sameName(drivers[i].pName, modelDriverName())) return true;
+    return false;
+}
+
+// Why there is no queue to use: no driver, or no queue of it.
+std::string noQueueText() {
+    if (!modelDriverInstalled()) return formatString(IDS_DRIVER_NOT_INSTALLED, modelDriverName().c_str());
+    return "no queue uses the " + modelDriverName() + " driver; add a queue of it first";
+}
 
 bool store(const SettingsBlock& block) {
     currentBlock = block;
@@ -44,16 +94,13 @@ bool store(const SettingsBlock& block) {
     return false;
 }
 
-bool sameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
-
 const char* variantName(int variant) { return variant == 1 ? "model variant 1" : "the standard model"; }
 
-// A profile is used only on the model corvex.ini names, read as corvex.exe
-// reads it: any value but 1 is the standard model.
+// A profile is used only on the model corvex.ini names.
 bool madeForThisModel(const std::string& path, const Profile& profile) {
-    if (profile.modelVariant == modelOf(ModelVariant)) return true;
-    reportFailure(path + " was made for " + variantName(profile.modelVariant) + ", but corvex.ini names " +
-                  variantName(modelOf(ModelVariant)) + "; nothing was stored or sent");
+    std::string why;
+    if (profileFitsMachine(static_cast<uint8_t>(profile.modelVariant), &why)) return true;
+    reportFailure(path + " " + why + "; nothing was stored or sent");
     return false;
 }
 
@@ -78,7 +125,7 @@ int chooseQueues(const std::vector<std::string>& names, bool all, const char* ho
                  std::vector<PrinterRecord>* targets) {
     std::vector<PrinterRecord> queues;
     if (!enumerateModelPrinters(&queues) || queues.empty()) {
-        reportFailure(driverNotInstalled());
+        reportFailure(noQueueText());
         return ExitFailed;
     }
     for (const std::string& name : names) {
@@ -128,8 +175,34 @@ int listPosition(const std::string& name, UINT firstId, int count, std::string* 
 
 }  // namespace
 
+int profileBase(uint8_t model, SettingsBlock* base, std::string* baseName) {
+    bool stored = false;
+    if (!loadInstalled(&stored)) return ExitFailed;
+    if (stored && modelOf(ModelVariant) == model) {
+        *base = currentBlock;
+        *baseName = "the stored settings";
+    } else {
+        // The first country's defaults (the variant's own row on the variant).
+        *base = defaultBlockFor(model, 0);
+        *baseName = std::string("the factory defaults of ") + variantName(model);
+    }
+    return ExitDone;
+}
+
+// Read as corvex.exe reads corvex.ini: only a Model whose low byte is 1 is
+// the variant.
+bool profileFitsMachine(uint8_t model, std::string* why) {
+    if (model == installedModel()) return true;
+    *why = std::string("was made for ") + variantName(model) + ", but corvex.ini names " +
+           variantName(installedModel());
+    return false;
+}
+
+std::string toUtf8(const std::string& text) { return fromAnsiCodePage(text, CP_UTF8); }
+
 bool loadInstalledBlock(SettingsBlock* block, uint8_t* modelVariant) {
-    const bool stored = loadInstalled();
+    bool stored = false;
+    if (!loadInstalled(&stored)) return false;
     *block = currentBlock;
     *modelVariant = ModelVariant;
     if (!stored)
@@ -140,20 +213,40 @@ bool loadInstalledBlock(SettingsBlock* block, uint8_t* modelVariant) {
 
 uint8_t installedModel() { return modelOf(readModelVariant(programIniPath(WindowIniFile))); }
 
-bool replaceFile(const std::string& from, const std::string& to, std::string* reason) {
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+bool writeFileWhole(const std::string& path, const std::string& text, std::string* reason) {
+    // A name the system makes up and creates for this process alone, in the
+    // target's folder so that the rename stays on its volume.
+    const size_t slash = path.find_last_of("\\/:");
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    char temporary[MAX_PATH] = "";
+    if (folder.size() >= MAX_PATH - 14 || !GetTempFileNameA(folder.c_str(), "qst", 0, temporary)) {
+        *reason = win32ErrorText(GetLastError()) + "; the file is as it was";
+        return false;
+    }
+    // Text mode, so that Windows editors get their line ends; flushed to the
+    // disk before it takes the target's name.
+    FILE* file = std::fopen(temporary, "w");
+    bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+                   std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
+    std::string why = written ? "" : systemErrorText(errno);
+    if (file && std::fclose(file) != 0 && why.empty()) why = systemErrorText(errno);
+    if (why.empty() &&
+        MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    *reason = win32ErrorText(GetLastError());
+    if (why.empty()) why = win32ErrorText(GetLastError());
+    DeleteFileA(temporary);
+    *reason = why + "; the file is as it was";
     return false;
 }
 
 int importProfile(const std::string& path) {
     Profile profile;
-    if (int code = readProfileFile(path, &profile)) return code;
-    const bool stored = loadInstalled();
-    if (!madeForThisModel(path, profile)) return ExitFailed;
     SettingsBlock block{};
-    if (int code = applyProfileFile(path, profile, baseBlock(stored), &block)) return code;
+    if (int code = readProfileFile(path, &profile, &block)) return code;
+    if (!madeForThisModel(path, profile)) return ExitFailed;
+    bool stored = false;
+    if (!loadInstalled(&stored)) return ExitFailed;
+    if (!stored) CountryIndex = 0;
     if (!store(block)) return ExitFailed;
     std::printf("Stored the settings of %s.\n", path.c_str());
     return ExitDone;
@@ -162,34 +255,38 @@ int importProfile(const std::string& path) {
 int listQueues(bool json) {
     std::vector<PrinterRecord> queues;
     if (!enumerateModelPrinters(&queues) || queues.empty()) {
-        reportFailure(driverNotInstalled());
+        reportFailure(noQueueText());
         return ExitFailed;
     }
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const PrinterRecord& queue : queues) {
         if (json)
-            list.push_back({{"name", queue.printerName}, {"port", queue.portName}});
+            list.push_back({{"name", toUtf8(queue.printerName)}, {"port", toUtf8(queue.portName)}});
         else
-            std::printf("%s\t%s\n", queue.printerName.c_str(), queue.portName.c_str());
+            std::printf("%s\t%s\n", consoleText(queue.printerName).c_str(),
+                        consoleText(queue.portName).c_str());
     }
-    if (json) std::printf("%s\n", nlohmann::ordered_json({{"queues", list}, {"exit", 0}}).dump(2).c_str());
+    if (json)
+        writeJsonDocument(nlohmann::ordered_json({{"queues", list}, {"exit", 0}})
+                              .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
     return ExitDone;
 }
 
 int sendSettingsTo(const std::vector<std::string>& names, bool all, const std::string& profilePath) {
     Profile profile;
+    SettingsBlock block{};
     if (!profilePath.empty())
-        if (int code = readProfileFile(profilePath, &profile)) return code;
-    const bool stored = loadInstalled();
+        if (int code = readProfileFile(profilePath, &profile, &block)) return code;
+    bool stored = false;
+    if (!loadInstalled(&stored)) return ExitFailed;
+    if (!stored) CountryIndex = 0;
 
     // The queues first, so that a wrong name or an ambiguity sends nothing.
     std::vector<PrinterRecord> targets;
     if (int code = chooseQueues(names, all, "name them with --queue or use --all", &targets)) return code;
 
-    SettingsBlock block{};
     if (!profilePath.empty()) {
         if (!madeForThisModel(profilePath, profile)) return ExitFailed;
-        if (int code = applyProfileFile(profilePath, profile, baseBlock(stored), &block)) return code;
     } else if (stored) {
         block = currentBlock;
     } else {
@@ -226,8 +323,8 @@ int sendSettingsTo(const std::vector<std::string>& names, bool all, const std::s
 int printCharacterTableTo(const std::string& emulationName, const std::string& tableName,
                           const std::string& queueName) {
     // The lists as the dialog fills them, sized by the model variant
-    // corvex.ini names.
-    loadInstalled();
+    // corvex.ini names; the stored set plays no part.
+    ModelVariant = readModelVariant(programIniPath(WindowIniFile));
     std::string allowed;
     const int emulation = listPosition(emulationName, IDS_EMULATION_FIRST, 2, &allowed);
     if (emulation < 0) {

@@ -145,6 +145,27 @@ bool loadStoredSettings(const std::string& iniPath) {
     return true;
 }
 
+bool storedValueDamaged(std::string* name) {
+    RegistryKey key;
+    if (!openProgramKey(key, false)) return false;
+    const struct {
+        const char* name;
+        DWORD type;
+        DWORD size;
+    } values[] = {{SelectedCountryValue, REG_DWORD, sizeof(DWORD)},
+                  {ModelValue, REG_DWORD, sizeof(DWORD)},
+                  {SettingsValue, REG_BINARY, sizeof currentBlock.bytes}};
+    for (const auto& value : values) {
+        DWORD type = 0, size = 0;
+        if (RegQueryValueExA(key.handle, value.name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+            continue;
+        if (type == value.type && size == value.size) continue;
+        *name = value.name;
+        return true;
+    }
+    return false;
+}
+
 bool storeSettings() {
     RegistryKey key;
     if (!openProgramKey(key, true)) return false;

@@ -30,5 +30,11 @@ bool loadStoredSettings(const std::string& iniPath);
 // The same with the running executable's own INI file.
 bool loadStoredSettings();
 
+// Whether a SelectedCountry, Model or Settings value is stored with another
+// type or size than loading takes: loading reads it as missing, which a
+// program that must not fall back to defaults needs to tell apart. `name`
+// gets the first such value's name.
+bool storedValueDamaged(std::string* name);
+
 // Writes SelectedCountry, Model and Settings; false on the first failure.
 bool storeSettings();

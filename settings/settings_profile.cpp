@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "catalogue.h"
+#include "page_rules.h"
+#include "value_tables.h"
 
 namespace {
 
@@ -34,10 +36,12 @@ std::string trim(const std::string& text) {
 std::string reservedKey(int byte) { return "Byte " + std::to_string(byte); }
 
 // Digits only; false for anything else, including a sign or a separator.
+// Leading zeros are no part of the length.
 bool readNumber(const std::string& text, int* value) {
-    if (text.empty() || text.size() > LongestNumber) return false;
+    const size_t first = std::min(text.find_first_not_of('0'), text.size() - (text.empty() ? 0 : 1));
+    if (text.empty() || text.size() - first > LongestNumber) return false;
     int number = 0;
-    for (char c : text) {
+    for (char c : text.substr(first)) {
         if (c < '0' || c > '9') return false;
         number = number * 10 + (c - '0');
     }
@@ -120,10 +124,103 @@ int resolutionOrder(int index) {
     return static_cast<int>(std::size(First)) + index;
 }
 
+const Setting& settingOf(int PageChoices::*choice) {
+    const Setting* found = Settings;
+    for (const Setting& setting : Settings)
+        if (setting.choice == choice) found = &setting;
+    return *found;
+}
+
+// The ranges the pages' own rules leave a numeric entry with the other
+// choices: the page length bounds the top and bottom margins (pageLengthChosen),
+// each side margin the other (the margins' text updates), within the
+// catalogue's range. The rules run on a copy; only their ranges are read.
+void allowedRange(const Setting& setting, const PageChoices& c, uint8_t variant, int* low, int* high) {
+    numericRange(setting, c, low, high);
+    PagesShown pages;
+    pages.pageLength.selection = c.pageLength;
+    pages.freeLength.position = c.freePageLength;
+    pages.topMargin.position = c.topMargin;
+    pages.bottomMargin.position = c.bottomMargin;
+    pages.pitch.selection = c.pitch;
+    pages.leftMargin.text = std::to_string(c.leftMargin);
+    pages.rightMargin.text = std::to_string(c.rightMargin);
+    for (NumberShown* field : {&pages.topMargin, &pages.bottomMargin, &pages.leftMargin, &pages.rightMargin})
+        field->setRange(*low, *high);
+    const RuleContext context{variant, 0};
+    pageLengthChosen(pages, context);
+    leftMarginUpdated(pages, context);
+    rightMarginUpdated(pages, context);
+    const NumberShown* field = setting.choice == &PageChoices::topMargin      ? &pages.topMargin
+                               : setting.choice == &PageChoices::bottomMargin ? &pages.bottomMargin
+                               : setting.choice == &PageChoices::leftMargin   ? &pages.leftMargin
+                               : setting.choice == &PageChoices::rightMargin  ? &pages.rightMargin
+                                                                              : nullptr;
+    if (!field) return;
+    *low = std::max(*low, field->low);
+    *high = std::min(*high, field->high);
+}
+
+// The choices that bound the margins' ranges.
+constexpr int PageChoices::*Bounds[] = {&PageChoices::pageLength, &PageChoices::freePageLength,
+                                        &PageChoices::topMargin,  &PageChoices::bottomMargin,
+                                        &PageChoices::leftMargin, &PageChoices::rightMargin,
+                                        &PageChoices::pitch,      &PageChoices::font};
+
+bool isMargin(const Setting& setting) {
+    return setting.choice == &PageChoices::topMargin || setting.choice == &PageChoices::bottomMargin ||
+           setting.choice == &PageChoices::leftMargin || setting.choice == &PageChoices::rightMargin;
+}
+
+// The numeric entries, once every list is resolved: each within the range
+// the rules give it. A value the profile names is reported at its line; a
+// base value the profile's other choices put out of range, at the line of
+// the entry that bounds it.
+void checkNumbers(const PageChoices& choices, uint8_t variant, const int* lineOf,
+                  std::vector<ProfileError>* errors) {
+    for (int i = 0; i < SettingCount; ++i) {
+        const Setting& setting = Settings[i];
+        if (setting.list) continue;
+        int low = 0, high = 0;
+        allowedRange(setting, choices, variant, &low, &high);
+        const int value = choices.*setting.choice;
+        if (value >= low && value <= high) continue;
+        int line = lineOf[i];
+        for (int PageChoices::*bound : Bounds)
+            if (!line && isMargin(setting)) line = lineOf[&settingOf(bound) - Settings];
+        if (!line) continue;  // the base set as it stands
+        errors->push_back({line, std::string(setting.label) + ": " + std::to_string(value) + " is outside " +
+                                     std::to_string(low) + " to " + std::to_string(high) +
+                                     (lineOf[i] ? "" : " (the base set's value; name it in the profile)")});
+    }
+    // A free length counts only with the "Free" page length; any other
+    // length stands in its place, and a different number would be lost.
+    const int free = static_cast<int>(&settingOf(&PageChoices::freePageLength) - Settings);
+    uint16_t fixed = 0;
+    if (lineOf[free] && pageLengthForIndex(choices.pageLength, &fixed) &&
+        choices.pageLength != PageLengthFreeIndex && choices.freePageLength != fixed / 6)
+        errors->push_back({lineOf[free], "Free page length: " + std::to_string(choices.freePageLength) +
+                                             " counts only with Page length = Free; this page length is " +
+                                             std::to_string(fixed / 6)});
+}
+
 }  // namespace
 
+PageChoices profileChoices(const SettingsBlock& block, uint8_t modelVariant) {
+    PageChoices c = shownChoices(block, modelVariant);
+    // "Scalable" packs the line pitch of the point size beside it, and
+    // loading reads it back only from a stored 0: name it again where the
+    // word is that pitch and the list offers it.
+    const ValueRow* size = pointSizeRow(c.pointSize);
+    const Setting& spacing = settingOf(&PageChoices::lineSpacing);
+    if (c.lineSpacing == NoSelection && size && lineSpacing(block) == size->value &&
+        loadedList(spacing, c, block, modelVariant).count > LineSpacingScalableIndex)
+        c.lineSpacing = LineSpacingScalableIndex;
+    return c;
+}
+
 std::string writeProfile(const SettingsBlock& block, uint8_t modelVariant) {
-    const PageChoices choices = shownChoices(block, modelVariant);
+    const PageChoices choices = profileChoices(block, modelVariant);
     std::string text = "; Quillset settings profile: one section per page, values as the pages show them.\n";
     text += "; Settings left out keep their value when the profile is imported.\n";
     text +=
@@ -229,7 +326,7 @@ bool applyProfile(const Profile& profile, const SettingsBlock& base, SettingsBlo
     const uint8_t variant = static_cast<uint8_t>(profile.modelVariant == 1 ? 1 : 0);
     const size_t errorsBefore = errors->size();
     SettingsBlock start = base;
-    const PageChoices shown = shownChoices(base, variant);
+    const PageChoices shown = profileChoices(base, variant);
     PageChoices choices = shown;
 
     // What each list should show, as text: the profile's, or the base's for
@@ -273,17 +370,7 @@ bool applyProfile(const Profile& profile, const SettingsBlock& base, SettingsBlo
               [](int a, int b) { return resolutionOrder(a) < resolutionOrder(b); });
     for (int i : order) {
         const Setting& setting = Settings[i];
-        if (!setting.list) {
-            // Numbers are checked once the pitch that bounds the margins is known.
-            int low = 0, high = 0;
-            numericRange(setting, choices, &low, &high);
-            const int value = choices.*setting.choice;
-            if (lineOf[i] && (value < low || value > high))
-                errors->push_back({lineOf[i], std::string(setting.label) + ": " + std::to_string(value) +
-                                                  " is outside " + std::to_string(low) + " to " +
-                                                  std::to_string(high)});
-            continue;
-        }
+        if (!setting.list) continue;  // once every list that bounds them is known
         // A value left empty in the profile is looked up like any other text,
         // and fails like any unknown one; only the base may have no entry.
         if (wanted[i].empty() && !lineOf[i]) {
@@ -302,6 +389,7 @@ bool applyProfile(const Profile& profile, const SettingsBlock& base, SettingsBlo
         errors->push_back(
             {lineOf[i], lineOf[i] ? message : message + " (the base set's value; name it in the profile)"});
     }
+    checkNumbers(choices, variant, lineOf, errors);
     if (errors->size() != errorsBefore) return false;
     *result = packSettings(choices, variant, start);
     return true;

@@ -15,6 +15,11 @@
 
 std::string writeProfile(const SettingsBlock& block, uint8_t modelVariant);
 
+// What a profile, and every listing made beside it, shows for `block`: the
+// pages' choices after loading (shownChoices), with the "Scalable" line
+// spacing named again, so that what is shown reads back to the same block.
+PageChoices profileChoices(const SettingsBlock& block, uint8_t modelVariant);
+
 // One fault of a profile; line 0 stands for the profile as a whole.
 struct ProfileError {
     int line;

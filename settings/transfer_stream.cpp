@@ -168,8 +168,10 @@ std::vector<CapturedStream> decodeAllTransferStreams(const uint8_t* data, size_t
             }
             found.start = static_cast<size_t>(header - data);
             found.problem.offset += position;
-            // Past the fault (at least one byte past the header), to the next opening.
-            const size_t resume = std::max(found.problem.offset, found.start + 1);
+            // On from just past the damaged stream's header, not from its
+            // fault: a stream cut at a frame's end is read on into the next
+            // stream's opening, which must still be found.
+            const size_t resume = found.start + 1;
             position = static_cast<size_t>(
                 std::search(data + resume, data + length, std::begin(opening), std::end(opening)) - data);
         }

@@ -128,10 +128,18 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
     std::ofstream(Capture, std::ios::binary)
         .write(reinterpret_cast<const char*>(germany.data()), germany.size());
     const std::string unixDir = std::string(QUILLSET_EXE).substr(0, std::string(QUILLSET_EXE).rfind('/') + 1);
+    const std::string table = Dir + "IBM_PC866.PRN";
+    ASSERT_TRUE(CopyFileA((windowsPath(CHARACTER_TABLES) + "\\IBM_PC866.PRN").c_str(), table.c_str(), FALSE));
+    const std::string bytes = readFileBytes(table);
+    const std::vector<uint8_t> page(bytes.begin(), bytes.end());
     const char* roman = "[Profile]\nModel = 0\n[Print Style]\nFont = Roman\n";
     SettingsBlock romanChile = CountryDefaultTable[2];
     romanChile.bytes[4] = 0x06;
-    enum Effect { Nothing, Stored, Sent, StoredAndSent };  // of the profile's set, to Office
+    // Of the profile's set, or the character table's page, to Office.
+    enum Effect { Nothing, Stored, Sent, StoredAndSent, Page };
+    // Models beyond corvex.ini's (which is then 0): Settings stored as 33
+    // bytes; Office the only queue; no queue left.
+    constexpr int Damaged = 8, OneQueue = 9, NoQueue = 10;
     const struct {
         int model;            // corvex.ini's Model
         const char* profile;  // written to {P} first
@@ -159,10 +167,28 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {0, roman, "send --queue office --profile {P}", 0, StoredAndSent, "Office: sent\r\n"},
         {0, roman, "send --all --profile {P}", 1, Sent, "Office: sent\r\n"},
         {0, nullptr, "send --queue Broken", 1, Nothing, "Broken (port Z:\\no\\such\\folder\\port.prn): "},
+        // A profile means the same to every command: over the stored set.
+        {0, "[Profile]\nModel = 0\n[Character set]\nCharacter set = Italic\n", "check {P}", 1, Nothing, "cli-profile.ini:4: Character set: \"Italic\" is not one of: Graphic 1, Graphic 2"},
+        {0, roman, "diff --json --stored {P}", 1, Nothing, "", "/differences/1", "null"},
+        {0, "[Profile]\nModel = 0\n[Print Style]\nFont = R\xf6man\n", "check --json {P}", 1, Nothing, "R\xc3\xb6man", "/problems/0/line", "4"},
+        // A damaged stored set is never read as defaults, nor sent.
+        {Damaged, nullptr, "show --stored", 1, Nothing, "the stored settings are unreadable: the registry value Settings"},
+        {Damaged, nullptr, "send --queue Office", 1, Nothing, "the stored settings are unreadable"},
+        // A character table by the dialog's texts, any case, lists sized by the variant; the page unchanged.
+        {1, nullptr, "print-table IBM PC866(Russian) --queue office", 0, Page, ""},
+        {0, nullptr, "print-table IBM \"SIC (OKI) 1Pass\"", 2, Nothing, "IBM are ASCII, USA, Multilingual,"},
+        {0, nullptr, "print-table EPSON PC866(Russian)", 2, Nothing, "Abicomp, PC855, PC866, USSR GOST,"},
+        {0, nullptr, "print-table Star ASCII", 2, Nothing, "the emulations are EPSON, IBM\r\n"},
+        {1, nullptr, "print-table IBM \"sic (oki) 1pass\" --queue Office", 1, Nothing, "IBM_SIC_OKI_1PASS.PRN> could not be find.\r\n"},
+        {OneQueue, nullptr, "print-table ibm pc866(russian)", 0, Page, ""},
+        {NoQueue, nullptr, "queues --json", 1, Nothing, "", "/problems/0", R"("no queue uses the Velmora DX-4170 driver; add a queue of it first")"},
         // clang-format on
     };
     for (const auto& c : cases) {
-        install(CountryDefaultTable[2], c.model, 2);
+        install(CountryDefaultTable[2], c.model >= Damaged ? 0 : c.model, 2);
+        if (c.model == Damaged) writeProgramValue("Settings", REG_BINARY, std::string(33, 'x').data(), 33);
+        // The rows of one queue come last but the last, which leaves none.
+        if (c.model >= OneQueue) deleteQueue(c.model == OneQueue ? "Broken" : "Office");
         removePortFile("Office");
         if (c.profile) std::ofstream(Profile) << c.profile;
         std::string arguments = c.arguments;
@@ -170,40 +196,16 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
              {std::pair<std::string, std::string>{"{P}", Profile}, {"{C}", Capture}, {"{u}", unixDir}})
             if (arguments.find(name) != std::string::npos) arguments.replace(arguments.find(name), 3, value);
         expectOutcome(quillset(arguments), arguments, c.code, c.text, c.pointer, c.json);
-        EXPECT_EQ(storedBlock(), c.effect & Stored ? romanChile : CountryDefaultTable[2]) << arguments;
-        EXPECT_EQ(readPortFile("Office"), c.effect & Sent ? streamOf(romanChile) : std::vector<uint8_t>())
+        EXPECT_EQ(storedBlock(), c.effect & Stored    ? romanChile
+                                 : c.model == Damaged ? SettingsBlock{}
+                                                      : CountryDefaultTable[2])
+            << arguments;
+        EXPECT_EQ(readPortFile("Office"), c.effect == Page  ? page
+                                          : c.effect & Sent ? streamOf(romanChile)
+                                                            : std::vector<uint8_t>())
             << arguments;
     }
-}
-
-// By the dialog's texts, any case, lists sized by the variant; the page unchanged.
-TEST_F(Quillset, PrintsACharacterTableByItsListTexts) {
-    ASSERT_TRUE(addQueue("Office"));
-    const std::string path = Dir + "IBM_PC866.PRN";
-    ASSERT_TRUE(CopyFileA((windowsPath(CHARACTER_TABLES) + "\\IBM_PC866.PRN").c_str(), path.c_str(), FALSE));
-    const std::string bytes = readFileBytes(path);
-    const std::vector<uint8_t> page(bytes.begin(), bytes.end());
-    const struct {
-        int variant;
-        const char* arguments;
-        int code;
-        std::string err;
-    } cases[] = {
-        {0, "ibm pc866(russian)", 0, ""},
-        {1, "IBM PC866(Russian) --queue office", 0, ""},
-        {0, "IBM \"SIC (OKI) 1Pass\"", 2, "IBM are ASCII, USA, Multilingual,"},
-        {0, "EPSON PC866(Russian)", 2, "Abicomp, PC855, PC866, USSR GOST,"},
-        {0, "Star ASCII", 2, "the emulations are EPSON, IBM\r\n"},
-        {1, "IBM \"sic (oki) 1pass\"", 1, ": File <" + Dir + "IBM_SIC_OKI_1PASS.PRN> could not be find.\r\n"},
-    };
-    for (const auto& c : cases) {
-        install(CountryDefaultTable[0], c.variant);
-        removePortFile("Office");
-        expectOutcome(quillset(std::string("print-table ") + c.arguments), c.arguments, c.code, c.err.c_str(),
-                      nullptr, nullptr);
-        EXPECT_EQ(readPortFile("Office"), c.code ? std::vector<uint8_t>() : page) << c.arguments;
-    }
-    DeleteFileA(path.c_str());
+    DeleteFileA(table.c_str());
 }
 
 }  // namespace

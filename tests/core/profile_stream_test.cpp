@@ -61,9 +61,10 @@ TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
     } cases[] = {
         // clang-format off
         {"[Profile]\nModel = 1\n[Print Style]\nFont = Courier-SC\n[Character set]\nCode page = KU (EPSON)\n", 4, "Font: \"Courier-SC\" is not one of: Draft, Courier, Prestige, Roman, Sans Serif, Script\n"},
-        {MODEL_0 "[Page Format]\nTop margin = 451\n", 4, "Top margin: 451 is outside 0 to 450"},
+        {MODEL_0 "[Page Format]\nTop margin = 0000451\n", 4, "Top margin: 451 is outside 0 to 450"},
         {MODEL_0 "[Page Format]\nFree page length = 1,980\n", 4, "not a number"},
-        {MODEL_0 "[Print Style]\nPitch = 7.5 CPI\n[Page Format]\nLeft margin = 118\n", 6, "outside 0 to 117"},
+        {MODEL_0 "[Print Style]\nPitch = 7.5 CPI\n[Page Format]\nRight margin = 121\n", 6, "outside 3 to 120"},
+        {MODEL_0 "[Page Format]\nPage length = 11 Inch\nFree page length = 500\n", 5, "counts only with Page length = Free"},
         {MODEL_0 "[Print Style]\nFont = Draft\n[Page Format]\nLine/Inch = Scalable\n", 6, "is not one of: 1, 1.5"},
         {MODEL_0 "[Emulation]\nEmulation = IBM\n[Character set]\nCharacter set = Italic\n", 6, "is not one of: Graphic 1, Graphic 2"},
         {MODEL_0 "[Emulation]\nEmulation = IBM\n[Character set]\nCharacter set = \n", 6, "Character set: \"\" is not one of: Graphic 1, Graphic 2"},
