@@ -37,11 +37,12 @@ void closePrinterQueue(HANDLE printer) {
 // Every call is judged by its own result, never by the last-error value,
 // which the spooler leaves set after calls that succeed.
 PrintJobResult writePrintDocument(HANDLE printer, const std::string& documentName, const void* data,
-                                  DWORD length) {
+                                  DWORD length, DWORD* job) {
     std::string name = documentName;
     DOC_INFO_1A document = {&name[0], nullptr, nullptr};
-    if (StartDocPrinterA(printer, 1, reinterpret_cast<BYTE*>(&document)) == 0)
-        return {PrintJobStep::Start, GetLastError()};
+    const DWORD started = StartDocPrinterA(printer, 1, reinterpret_cast<BYTE*>(&document));
+    if (started == 0) return {PrintJobStep::Start, GetLastError()};
+    if (job) *job = started;
 
     DWORD written = 0;
     // A short write that reports success leaves no error of its own to show.

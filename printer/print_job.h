@@ -28,7 +28,7 @@ void closePrinterQueue(HANDLE printer);
 // Writes `data` as one document named `documentName` (no output file, no data
 // type, so the bytes reach the printer unchanged) on an open printer, which
 // stays open. When the document cannot be completed the job is cancelled, so
-// that nothing partial is printed.
+// that nothing partial is printed. `job`, when given, gets the spooler's id
+// of the job.
 PrintJobResult writePrintDocument(HANDLE printer, const std::string& documentName, const void* data,
-                                  DWORD length);
-
+                                  DWORD length, DWORD* job = nullptr);

@@ -48,8 +48,8 @@ bool enumeratePrinterRecords(std::vector<PrinterRecord>* records) {
     try {
         records->reserve(count);
         for (DWORD i = 0; i < count; ++i)
-            records->push_back(
-                {copyText(info[i].pPrinterName), copyText(info[i].pPortName), copyText(info[i].pDriverName)});
+            records->push_back({copyText(info[i].pPrinterName), copyText(info[i].pPortName),
+                                copyText(info[i].pDriverName), info[i].Status});
     } catch (const std::bad_alloc&) {
         records->clear();
         return false;

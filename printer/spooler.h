@@ -19,6 +19,7 @@ struct PrinterRecord {
     std::string printerName;  // the queue name: what OpenPrinterA takes
     std::string portName;
     std::string driverName;
+    DWORD status = 0;  // PRINTER_STATUS_* bits: paused, error, ...
 };
 
 // A level-2 enumeration as records, in the spooler's order.
