@@ -1,7 +1,8 @@
-// The commands of quillset, the command-line companion of the window. The
-// portable ones work on a settings block from a country's defaults, a
-// profile or a capture and build natively too; the others reach the
-// registry and the spooler as corvex.exe does.
+// The commands of quillset, the command-line companion of the window, one
+// set on every platform: those on a settings block from a country's
+// defaults, a profile, a capture or the stored set, and those that reach the
+// print queues; the platform's side lies behind the ports (print_queues.h,
+// stored_set.h, platform.h).
 #pragma once
 
 #include <cstdint>
@@ -19,7 +20,7 @@ struct BlockSource {
     bool variant = false;  // the model variant's defaults
     std::string profile;   // a settings profile file ("-": standard input)
     std::string file;      // diff: a profile or a capture, told apart by content
-    bool stored = false;   // the set corvex.exe keeps (Windows only)
+    bool stored = false;   // the stored set: the one last sent or imported
 };
 
 // One line on standard error, prefixed with the program's name.
@@ -32,12 +33,12 @@ std::string systemErrorText(int error);
 bool readInputFile(const std::string& path, std::string* contents);
 
 // The set a profile of `model` fills in, for every command alike: where a
-// set is stored for that model (Windows), the stored set, else the model's
-// factory defaults; `baseName` says which. ExitFailed, reported, when the
-// stored set is damaged.
+// set is stored for that model, the stored set, else the model's factory
+// defaults; `baseName` says which. ExitFailed, reported, when the stored set
+// is damaged.
 int profileBase(uint8_t model, SettingsBlock* base, std::string* baseName);
-// False, with `why`, when this machine takes no profile of `model` (Windows:
-// corvex.ini names the other model).
+// False, with `why`, when this machine takes no profile of `model`
+// (quillset.exe: corvex.ini names the other model).
 bool profileFitsMachine(uint8_t model, std::string* why);
 
 // Reads a profile file and checks it whole over its base (profileBase): its
@@ -47,14 +48,13 @@ int readProfileFile(const std::string& path, Profile* profile, SettingsBlock* bl
 
 // With --json: one document per run. A command's own document, or, when it
 // failed before writing one, a document of the failures reported and the
-// exit code. Strings go out as UTF-8 (toUtf8: from the system's code page).
+// exit code. Strings go out as UTF-8 (platform.h's toUtf8).
 void expectJson();
 void writeJsonDocument(const std::string& text);
 void finishJson(int code);
-std::string toUtf8(const std::string& text);
 
 // A block from a country, the variant's defaults, a profile, a capture (the
-// stream the printer keeps) or, on Windows, the stored set.
+// stream the printer keeps) or the stored set.
 // A capture whose stream both models show takes `eitherModel` true.
 int blockFromSource(const BlockSource& source, SettingsBlock* block, uint8_t* modelVariant,
                     bool* eitherModel = nullptr);
@@ -72,21 +72,21 @@ int decodeCapture(const std::string& file, const std::string& hex, int model, bo
 int checkProfile(const std::string& path, bool json);
 int diffSettings(const BlockSource& old, const BlockSource& changed, bool json);
 
-// Writes `text` to the file `path` names, as a redirection would update it:
-// a symbolic link's target, with its mode and its other links. Written whole
-// under a fresh temporary name beside it first; false with the reason.
-bool writeFileWhole(const std::string& path, const std::string& text, std::string* reason);
+// Where import, queues, send and print-table reach the queues.
+struct QueueOptions {
+    std::string server;               // a print server's HOST[:PORT]; "" the system's own
+    std::vector<std::string> queues;  // queues named with --queue
+    bool all = false;                 // every queue of the model
+    int wait = -1;                    // seconds to wait for the jobs; -1 not to wait
+};
 
-#ifdef _WIN32
-// The block corvex.exe would start with (registry, and the model variant
-// from corvex.ini beside quillset.exe); false when none is stored.
-bool loadInstalledBlock(SettingsBlock* block, uint8_t* modelVariant);
-// The model (0 or 1) corvex.ini names.
-uint8_t installedModel();
+// The stored set (--stored); a damaged one, or none, is a failure, reported.
+int storedBlock(SettingsBlock* block, uint8_t* modelVariant);
 int importProfile(const std::string& path);
-int listQueues(bool json);
-int sendSettingsTo(const std::vector<std::string>& queues, bool all, const std::string& profile);
-// One character table, named by the dialog's list texts, to `queue` or the
-// model's only queue.
-int printCharacterTableTo(const std::string& emulation, const std::string& table, const std::string& queue);
-#endif
+// The model's queues, with where each prints.
+int listQueues(const std::string& server, bool json);
+int sendSettingsTo(const QueueOptions& options, const std::string& profile);
+// One character table, named by the dialog's list texts, to the queue named
+// or the model's only queue.
+int printCharacterTableTo(const std::string& emulation, const std::string& table,
+                          const QueueOptions& options);

@@ -24,23 +24,22 @@
 
 namespace {
 
+constexpr const char* SourceHelp = "The stored set: the settings last sent or imported (the default)";
 #ifdef _WIN32
-constexpr const char* SourceHelp = "Settings from the registry as corvex.exe stores them (the default)";
 constexpr const char* DecodeModelHelp =
     "Read every stream as model variant 1 (default: the model that shows every field; where both do, "
     "the one corvex.ini beside quillset.exe names)";
 #else
-constexpr const char* SourceHelp = nullptr;
 constexpr const char* DecodeModelHelp =
     "Read every stream as model variant 1 (default: the model that shows every field; where both do, "
     "the standard model: this build reads no corvex.ini)";
 #endif
 constexpr const char* ProfileHelp =
     "A settings profile file (\"-\": standard input); what it leaves out comes from the stored settings "
-    "(Windows, when stored for its model), else from its model's factory defaults";
+    "(when stored for its model), else from its model's factory defaults";
 constexpr const char* JsonHelp = "Write one JSON document instead of text (its shape: see the README)";
 constexpr const char* DiffSides =
-    "SIDE is a profile or capture file (\"-\" for standard input), --stored (Windows), --country NAME "
+    "SIDE is a profile or capture file (\"-\" for standard input), --stored, --country NAME "
     "or --variant. Exit status: 0 same, 1 different, 2 trouble.";
 
 struct SourceOptions {
@@ -57,24 +56,29 @@ void addSourceOptions(CLI::App* command, SourceOptions* options, bool withProfil
         command->add_option("--profile", options->source.profile, ProfileHelp)
             ->excludes(country)
             ->excludes(variant);
-    if (SourceHelp)
-        command->add_flag("--stored", options->source.stored, SourceHelp)
-            ->excludes(country)
-            ->excludes(variant);
+    command->add_flag("--stored", options->source.stored, SourceHelp)->excludes(country)->excludes(variant);
+}
+
+void addServerOption(CLI::App* command, QueueOptions* options) {
+    command->add_option("--server", options->server,
+                        "The CUPS print server HOST[:PORT] whose queues to use (default: CUPS_SERVER, or "
+                        "this machine's)");
+}
+
+// --wait alone waits 60 seconds. CLI11 gives the variable a value even when
+// the flag is absent, so whether it was given is asked of the option.
+CLI::Option* addWaitOption(CLI::App* command, QueueOptions* options) {
+    return command
+        ->add_flag("--wait{60}", options->wait,
+                   "--wait[=SECONDS]: wait until every job has printed, up to SECONDS (default 60), and fail "
+                   "naming a job that did not")
+        ->check(CLI::Range(0, 86400));
 }
 
 // The settings a command works on: a named source, or the stored set.
 int chosenBlock(SourceOptions options, SettingsBlock* block, uint8_t* modelVariant) {
     BlockSource& source = options.source;
-#ifdef _WIN32
     source.stored = source.country.empty() && !source.variant && source.profile.empty();
-#else
-    if (source.country.empty() && !source.variant && source.profile.empty()) {
-        reportFailure(
-            "name the settings with --country, --variant or --profile (the stored ones need Windows)");
-        return ExitUsage;
-    }
-#endif
     return blockFromSource(source, block, modelVariant);
 }
 
@@ -126,16 +130,6 @@ bool asksForHelp(const std::vector<std::string>& arguments) {
 
 // A mistyped command name, with the nearest one when there is one.
 int unknownCommand(CLI::App& app, const std::string& name) {
-#ifndef _WIN32
-    // Never steer a user from one of these to a command that writes a file.
-    for (const char* windowsOnly : {"import", "queues", "send", "print-table"})
-        if (name == windowsOnly) {
-            reportFailure("\"" + name +
-                          "\" needs Windows: this build has no stored settings and no print queues; "
-                          "use quillset.exe");
-            return ExitUsage;
-        }
-#endif
     std::vector<std::string> names;
     for (const CLI::App* command : app.get_subcommands([](CLI::App*) { return true; }))
         names.push_back(command->get_name());
@@ -219,28 +213,30 @@ int run(int argc, char** argv) {
         ->required();
     preview->add_flag("--html", previewOptions.html, "Write an HTML page with bold and a monospace grid");
 
-#ifdef _WIN32
     std::string importFile;
     auto* importCommand = app.add_subcommand(
         "import", "Check a settings profile line by line and store it as Send Settings stores");
     importCommand->add_option("FILE", importFile, "The profile to read (\"-\": standard input)")->required();
 
+    QueueOptions queueOptions;
     bool queuesJson = false;
     auto* queues = app.add_subcommand("queues", "List the queues of the model's driver with their ports");
     queues->add_flag("--json", queuesJson, JsonHelp);
+    addServerOption(queues, &queueOptions);
 
-    std::vector<std::string> sendQueues;
-    bool sendAll = false;
     std::string sendProfile;
     auto* send = app.add_subcommand(
         "send",
         "Send the stored settings, or a profile, to the model's queues; once every queue took "
         "them they are the stored set, as Send Settings stores");
-    auto* queueOption = send->add_option("--queue", sendQueues, "A queue to send to; give it again for more");
-    send->add_flag("--all", sendAll, "Every queue of the model's driver")->excludes(queueOption);
+    auto* queueOption = send->add_option("--queue", queueOptions.queues,
+                                         "A queue to send to, of any driver; give it again for more");
+    send->add_flag("--all", queueOptions.all, "Every queue of the model's driver")->excludes(queueOption);
     send->add_option(
         "--profile", sendProfile,
         "Send this profile (\"-\": standard input) over the stored settings instead of them, and store it");
+    addServerOption(send, &queueOptions);
+    const CLI::Option* sendWait = addWaitOption(send, &queueOptions);
 
     std::string tableEmulation, tableName, tableQueue;
     auto* printTable = app.add_subcommand(
@@ -249,9 +245,11 @@ int run(int argc, char** argv) {
     printTable
         ->add_option("TABLE", tableName, "A table as the dialog lists it, e.g. ASCII or \"PC866(Russian)\"")
         ->required();
-    printTable->add_option("--queue", tableQueue,
-                           "The queue to print on (needed when the driver has several)");
-#endif
+    printTable->add_option(
+        "--queue", tableQueue,
+        "The queue to print on, of any driver (needed when the model's driver has several)");
+    addServerOption(printTable, &queueOptions);
+    const CLI::Option* tableWait = addWaitOption(printTable, &queueOptions);
 
     // diff reads its sides itself, in order, "--" among them; only a call
     // for its help goes through the parser.
@@ -320,12 +318,14 @@ int run(int argc, char** argv) {
     }
     if (check->parsed()) return checkProfile(checkFile, checkJson);
     if (preview->parsed()) return previewCapture(previewOptions);
-#ifdef _WIN32
+    if (!sendWait->count() && !tableWait->count()) queueOptions.wait = -1;
     if (importCommand->parsed()) return importProfile(importFile);
-    if (queues->parsed()) return listQueues(queuesJson);
-    if (send->parsed()) return sendSettingsTo(sendQueues, sendAll, sendProfile);
-    if (printTable->parsed()) return printCharacterTableTo(tableEmulation, tableName, tableQueue);
-#endif
+    if (queues->parsed()) return listQueues(queueOptions.server, queuesJson);
+    if (send->parsed()) return sendSettingsTo(queueOptions, sendProfile);
+    if (printTable->parsed()) {
+        if (!tableQueue.empty()) queueOptions.queues.push_back(tableQueue);
+        return printCharacterTableTo(tableEmulation, tableName, queueOptions);
+    }
     return ExitUsage;
 }
 

@@ -1,6 +1,6 @@
-// The commands that need nothing of Windows: they read countries' defaults,
-// profiles and captures, and write profiles, streams, listings and their
-// JSON documents.
+// The commands on settings alone: they read countries' defaults, profiles,
+// captures and the stored set, and write profiles, streams, listings and
+// their JSON documents.
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -9,6 +9,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
+#include "cli/platform.h"
+#include "cli/stored_set.h"
 #include "settings/catalogue.h"
 #include "settings/country_defaults.h"
 #include "settings/settings_profile.h"
@@ -131,13 +133,7 @@ int unshownSetting(const SettingsBlock& block, uint8_t model) {
 
 // Where both models show every field of a capture: the one the installed
 // program runs as, natively the standard model.
-uint8_t fallbackModel() {
-#ifdef _WIN32
-    return installedModel();
-#else
-    return 0;
-#endif
-}
+uint8_t fallbackModel() { return requiredModel() == 1 ? 1 : 0; }
 
 // A stream's model: `wanted` when given (1), else the one model that shows
 // every field, else the fallback. False with `why` naming the field the
@@ -217,18 +213,32 @@ void finishJson(int code) {
     printJson({{"problems", jsonRun.failures}, {"exit", code}});
 }
 
-#ifndef _WIN32
-// Natively the bytes stand as they are; printJson replaces what is not UTF-8.
-std::string toUtf8(const std::string& text) { return text; }
-
+// What a profile of `model` fills in: the stored set, where one is stored
+// for that model, else the model's factory defaults.
 int profileBase(uint8_t model, SettingsBlock* base, std::string* baseName) {
-    *base = defaultBlockFor(model, 0);
-    *baseName = std::string("the factory defaults of ") + modelName(model);
+    const StoredSet stored = loadStoredSet();
+    if (stored.state == StoredSet::Damaged) {
+        reportFailure(stored.problem);
+        return ExitFailed;
+    }
+    if (stored.state == StoredSet::Loaded && stored.modelVariant == model) {
+        *base = stored.block;
+        *baseName = "the stored settings";
+    } else {
+        // The first country's defaults (the variant's own row on the variant).
+        *base = defaultBlockFor(model, 0);
+        *baseName = std::string("the factory defaults of ") + modelName(model);
+    }
     return ExitDone;
 }
 
-bool profileFitsMachine(uint8_t, std::string*) { return true; }
-#endif
+bool profileFitsMachine(uint8_t model, std::string* why) {
+    const int required = requiredModel();
+    if (required < 0 || model == required) return true;
+    *why = std::string("was made for ") + modelName(model) + ", but " + requiredModelSource() + " names " +
+           modelName(static_cast<uint8_t>(required));
+    return false;
+}
 
 std::string systemErrorText(int error) { return std::strerror(error); }
 
@@ -294,14 +304,7 @@ int blockFromSource(const BlockSource& source, SettingsBlock* block, uint8_t* mo
         *modelVariant = static_cast<uint8_t>(profile.modelVariant);
         return ExitDone;
     }
-    if (source.stored) {
-#ifdef _WIN32
-        return loadInstalledBlock(block, modelVariant) ? ExitDone : ExitFailed;
-#else
-        reportFailure("the stored settings are corvex.exe's, in the Windows registry: use quillset.exe");
-        return ExitUsage;
-#endif
-    }
+    if (source.stored) return storedBlock(block, modelVariant);
     if (source.variant) {
         *modelVariant = 1;
         *block = CountryDefaultTable[VariantDefaultRow];
@@ -355,102 +358,6 @@ int exportProfile(const std::string& path, const SettingsBlock& block, uint8_t m
     reportFailure("cannot write " + path + ": " + reason);
     return ExitFailed;
 }
-
-#ifndef _WIN32
-namespace {
-
-// How many links deep a path may point before it is taken for a loop, as
-// the kernel counts them.
-constexpr int LongestLinkChain = 40;
-
-bool failWith(std::string* reason, const std::string& text) {
-    *reason = text;
-    return false;
-}
-bool failWithErrno(std::string* reason, const std::string& then = "") {
-    return failWith(reason, systemErrorText(errno) + then);
-}
-
-// The file a path finally names: each symbolic link followed, even one that
-// points at nothing yet (which a redirection would create).
-bool finalTarget(const std::string& path, std::string* target, std::string* reason) {
-    *target = path;
-    for (int depth = 0; depth < LongestLinkChain; ++depth) {
-        struct stat status;
-        if (lstat(target->c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return true;
-        std::vector<char> link(static_cast<size_t>(status.st_size > 0 ? status.st_size : 255) + 2);
-        const ssize_t length = readlink(target->c_str(), link.data(), link.size());
-        if (length < 0 || static_cast<size_t>(length) >= link.size()) return failWithErrno(reason);
-        const std::string next(link.data(), static_cast<size_t>(length));
-        const size_t slash = target->rfind('/');
-        *target = next[0] == '/' || slash == std::string::npos ? next : target->substr(0, slash + 1) + next;
-    }
-    return failWith(reason, "too many levels of symbolic links");
-}
-
-bool writeAll(int descriptor, const std::string& text) {
-    for (size_t done = 0; done < text.size();) {
-        const ssize_t written = write(descriptor, text.data() + done, text.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        done += static_cast<size_t>(written);
-    }
-    return fsync(descriptor) == 0;
-}
-
-// A file with other names (hard links) is rewritten where it stands, as a
-// redirection would: renaming a new file over this name would part it from
-// its twins, which would keep the old text.
-bool writeInPlace(const std::string& target, const std::string& text, std::string* reason) {
-    const int descriptor = open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (descriptor < 0) return failWithErrno(reason);
-    const bool written =
-        writeAll(descriptor, text) && ftruncate(descriptor, static_cast<off_t>(text.size())) == 0;
-    const int error = errno;
-    close(descriptor);
-    errno = error;
-    return written || failWithErrno(reason);
-}
-
-// The mode a new file gets from the process's umask.
-mode_t newFileMode() {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-}  // namespace
-
-bool writeFileWhole(const std::string& path, const std::string& text, std::string* reason) {
-    std::string target;
-    if (!finalTarget(path, &target, reason)) return false;
-    struct stat old;
-    const bool exists = stat(target.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) return failWith(reason, "it is a directory");
-    if (exists && !S_ISREG(old.st_mode))
-        return failWith(reason,
-                        "it is not a regular file (a FIFO, device or socket); nothing was written (\"-\" "
-                        "writes to standard output)");
-    if (exists && old.st_nlink > 1) return writeInPlace(target, text, reason);
-    // Written whole beside the target under a name no one can foresee or
-    // plant, created by this process alone, then renamed over it: a full
-    // disk or a signal leaves the old profile as it was.
-    std::string temporary = target + ".XXXXXX";
-    const int descriptor = mkstemp(&temporary[0]);
-    if (descriptor < 0) return failWithErrno(reason, "; the file is as it was");
-    // The old file's mode and owner stay with the name.
-    bool written = fchmod(descriptor, exists ? old.st_mode & 07777 : newFileMode()) == 0;
-    // Only root can give a file away; anyone else keeps it as theirs.
-    if (written && exists && fchown(descriptor, old.st_uid, old.st_gid) != 0) written = geteuid() != 0;
-    written = written && writeAll(descriptor, text);
-    std::string why = written ? "" : systemErrorText(errno);
-    if (close(descriptor) != 0 && why.empty()) why = systemErrorText(errno);
-    if (why.empty() && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
-    if (why.empty()) why = systemErrorText(errno);
-    unlink(temporary.c_str());
-    return failWith(reason, why + "; the file is as it was");
-}
-#endif
 
 int writeStream(const SettingsBlock& block) {
 #ifdef _WIN32

@@ -25,6 +25,9 @@ bool usePrintServer(const std::string& server, std::string* failure);
 // The name of the print server the queues are on, for messages.
 std::string printServerName();
 
+// Why no queue of the model is there to use, and what to do about it.
+std::string noModelQueueText();
+
 // Every queue, in the system's order. False with the reason when the system
 // could not be asked; no queue at all is an empty list.
 bool listPrintQueues(std::vector<PrintQueue>* queues, std::string* failure);

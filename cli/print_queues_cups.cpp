@@ -86,6 +86,11 @@ std::string printServerName() {
     return server + ":" + std::to_string(ippPort());
 }
 
+std::string noModelQueueText() {
+    return "no queue on " + printServerName() + " uses the " + ModelDriverNameText +
+           " driver; add a queue of it first (lpadmin -P velmora-dx4170.ppd)";
+}
+
 bool listPrintQueues(std::vector<PrintQueue>* queues, std::string* failure) {
     static const char* const wanted[] = {
         "printer-name",  "printer-make-and-model",    "device-uri",

@@ -162,10 +162,10 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {0, nullptr, "queues", 0, Nothing, "Broken\tZ:\\no\\such\\folder\\port.prn\r\nOffice\t"},
         {0, nullptr, "queues --json", 0, Nothing, "", "/queues/1/name", R"("Office")"},
         {0, roman, "send --profile {P}", 2, Nothing, "name them with --queue or use --all:\r\n  Broken\t"},
-        {0, nullptr, "send --queue Nowhere", 2, Nothing, "\"Nowhere\" is not a queue of the Velmora DX-4170 driver"},
+        {0, nullptr, "send --queue Nowhere", 2, Nothing, "\"Nowhere\" is no queue on this computer's spooler"},
         {0, nullptr, "send --all --queue Office", 2, Nothing, "--queue excludes --all"},
-        {0, roman, "send --queue office --profile {P}", 0, StoredAndSent, "Office: sent\r\n"},
-        {0, roman, "send --all --profile {P}", 1, Sent, "Office: sent\r\n"},
+        {0, roman, "send --queue office --profile {P} --wait=20", 0, StoredAndSent, " completed\r\n"},
+        {0, roman, "send --all --profile {P}", 1, Sent, " queued\r\n"},
         {0, nullptr, "send --queue Broken", 1, Nothing, "Broken (port Z:\\no\\such\\folder\\port.prn): "},
         // A profile means the same to every command: over the stored set.
         {0, "[Profile]\nModel = 0\n[Character set]\nCharacter set = Italic\n", "check {P}", 1, Nothing, "cli-profile.ini:4: Character set: \"Italic\" is not one of: Graphic 1, Graphic 2"},
@@ -179,7 +179,7 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {0, nullptr, "print-table IBM \"SIC (OKI) 1Pass\"", 2, Nothing, "IBM are ASCII, USA, Multilingual,"},
         {0, nullptr, "print-table EPSON PC866(Russian)", 2, Nothing, "Abicomp, PC855, PC866, USSR GOST,"},
         {0, nullptr, "print-table Star ASCII", 2, Nothing, "the emulations are EPSON, IBM\r\n"},
-        {1, nullptr, "print-table IBM \"sic (oki) 1pass\" --queue Office", 1, Nothing, "IBM_SIC_OKI_1PASS.PRN> could not be find.\r\n"},
+        {1, nullptr, "print-table IBM \"sic (oki) 1pass\" --queue Office", 1, Nothing, "IBM_SIC_OKI_1PASS.PRN: No such file or directory\r\n"},
         {OneQueue, nullptr, "print-table ibm pc866(russian)", 0, Page, ""},
         {NoQueue, nullptr, "queues --json", 1, Nothing, "", "/problems/0", R"("no queue uses the Velmora DX-4170 driver; add a queue of it first")"},
         // clang-format on

@@ -30,8 +30,15 @@ Outcome bash(const std::string& command) {
     setenv("Q", QUILLSET, 1);
     setenv("D", dir.c_str(), 1);
     setenv("CASE", command.c_str(), 1);
+    // The tests' own CUPS servers ($R the remote one), the pages, and a
+    // configuration folder for the stored set.
+    setenv("CUPS_SERVER", CUPS_DIR "/local/cups.sock", 1);
+    setenv("C", CUPS_DIR "/local/capture", 1);
+    setenv("T", TABLES, 1);
+    setenv("XDG_CONFIG_HOME", (dir + "/config").c_str(), 1);
     Outcome run;
-    FILE* pipe = popen("cd \"$D\" && bash -c \"$CASE\" 2>\"$D/err\"", "r");
+    FILE* pipe =
+        popen("cd \"$D\" && R=127.0.0.1:$(cat " CUPS_DIR "/remote/port) bash -c \"$CASE\" 2>\"$D/err\"", "r");
     char buffer[4096];
     for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
     const int status = pipe ? pclose(pipe) : -1;
@@ -43,6 +50,13 @@ Outcome bash(const std::string& command) {
 #define PROFILE "printf '[Profile]\\nModel = 0\\n"
 // The commands --help lists, one a line, sorted.
 #define LISTED "<($Q --help | sed -n '/Subcommands:/,$s/^  \\([a-z-]*\\) .*/\\1/p' | sort)"
+// CUPS cases: a profile, the captures cleared; the bytes that reached the
+// backends; the stored set's country; job numbers as N.
+#define GERMANY "$Q export --country Germany g.ini && rm -f $C/* && "
+#define BYTES " 2>&1; r=$?; echo bytes: $(cat $C/* 2>/dev/null | wc -c); exit $r"
+#define STORED_IS(country) \
+    " 2>&1; r=$?; $Q diff --stored --country " country " && echo stored " country "; exit $r"
+#define JOBS(command) command " 2>&1 | sed 's/job [0-9]*/job N/'; exit ${PIPESTATUS[0]}"
 #define STREAMS(a, b) "cat <($Q stream --country " a ") <($Q stream --country " b ")"
 
 TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
@@ -105,7 +119,20 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"$Q shwo", 2, "unknown command \"shwo\" (did you mean \"show\"?)"},
         {"script -qec '$Q stream --country USA' /dev/null", 2, "standard output is a terminal"},
         {"head -c 1048577 /dev/zero >big && $Q decode big", 1, "big is larger than 1 MB"},
-        {"$Q import p.ini", 2, "\"import\" needs Windows"},
+        // CUPS: Office and Store have the model's PPD; Plain, Paused (stopped), Closed (rejecting) and
+        // Jammed (its backend fails) are raw queues; the remote server $R has Branch, of the model.
+        {"$Q queues | cut -f1 | paste -sd ' '", 0, "Office Store\n"},
+        {GERMANY "$Q send --profile g.ini" BYTES, 2, "use --all:\n  Office\tcapture:" CUPS_DIR "/local/capture/office.bin\n  Store\tcapture:" CUPS_DIR "/local/capture/store.bin\nbytes: 0\n"},
+        {GERMANY "$Q send --queue office --profile g.ini --wait && cmp $C/office.bin <($Q stream --profile g.ini) && echo same", 0, " completed\nsame\n"},
+        {GERMANY "echo sent to $($Q send --queue plain --queue Plain --queue STORE --profile g.ini | cut -d: -f1)", 0, "sent to Plain Store\n"},
+        {JOBS(GERMANY "$Q send --all --wait=20 --profile g.ini"), 0, "Office: job N completed\nStore: job N completed\n"},
+        {GERMANY "$Q import g.ini >/dev/null && $Q export --country USA u.ini && $Q send --queue Paused --profile u.ini" STORED_IS("Germany"), 1, "Paused by hand); nothing was sent\nquillset: 1 of 1 queues failed; the settings were not stored\nstored Germany\n"},
+        {GERMANY "$Q import g.ini >/dev/null && $Q export --country USA u.ini && $Q send --queue Closed --profile u.ini" STORED_IS("Germany"), 1, "Closed by hand); nothing was sent\nquillset: 1 of 1 queues failed; the settings were not stored\nstored Germany\n"},
+        {JOBS(GERMANY "$Q send --queue Jammed --wait=20 --profile g.ini"), 1, "jammed.fail): job N was aborted: the capture device is out of paper\n"},
+        {"rm -f $C/* && $Q print-table ibm 'pc866(russian)' --queue Store --wait && cmp $C/store.bin $T/IBM_PC866.PRN && echo same", 0, "/IBM_PC866.PRN)\nsame\n"},
+        {GERMANY "$Q import g.ini >/dev/null && $Q diff --stored g.ini && $Q show --stored --json", 0, "", "/pages/5/settings/1/value", "\"Germany\""},
+        {"export XDG_CONFIG_HOME=$D/damaged && " GERMANY "$Q import g.ini && printf '[Profile]\\nModel = 0\\n' >$XDG_CONFIG_HOME/quillset/settings.ini && $Q show --stored", 1, "/damaged/quillset/settings.ini is damaged: it lacks Print Style / Font\n"},
+        {JOBS(GERMANY "$Q send --server $R --profile g.ini --wait"), 0, "Branch: job N completed\n"},
         // The man page and the completion know every command --help lists, and no other.
         {"diff <(sed -n 's/^\\.SS //p' " MAN_PAGE " | sort) " LISTED " && source " COMPLETION "; COMP_WORDS=(quillset ''); COMP_CWORD=1; _quillset; diff <(printf '%s\\n' ${COMPREPLY[@]} | grep -v ^- | sort) " LISTED, 0, ""},
         // clang-format on
