@@ -11,6 +11,9 @@
 #else
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
 #endif
 
 static_assert(sizeof EpsonTableTexts / sizeof *EpsonTableTexts == 30 &&
@@ -49,11 +52,13 @@ std::string pagesFolder() {
 #ifdef _WIN32
     return folder;
 #else
+    // Named without the "bin/.." on the way, as the job's title shows it.
+    char resolved[PATH_MAX];
     struct stat found;
-    const std::string installed = folder + QUILLSET_TABLES_FROM_PROGRAM "/";
-    if (stat(installed.c_str(), &found) == 0 || stat((folder + "character_tables").c_str(), &found) != 0)
-        return installed;
-    return folder + "character_tables/";
+    const std::string installed = folder + QUILLSET_TABLES_FROM_PROGRAM;
+    if (realpath(installed.c_str(), resolved)) return std::string(resolved) + "/";
+    if (stat((folder + "character_tables").c_str(), &found) == 0) return folder + "character_tables/";
+    return installed + "/";
 #endif
 }
 
