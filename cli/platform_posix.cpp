@@ -1,6 +1,7 @@
 // Files and text natively: a file replaced as git replaces one, and the
 // system's bytes taken as they are.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,6 +80,28 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
+// Written whole beside the target under a name no one can foresee or
+// plant, created by this process alone, then renamed over it: a full disk
+// leaves the old file as it was.
+bool writeBeside(const std::string& target, const struct stat* old, const std::string& text,
+                 std::string* reason) {
+    const bool exists = old != nullptr;
+    std::string temporary = target + ".XXXXXX";
+    const int descriptor = mkstemp(&temporary[0]);
+    if (descriptor < 0) return failWithErrno(reason, "; the file is as it was");
+    // The old file's mode and owner stay with the name.
+    bool written = fchmod(descriptor, exists ? old->st_mode & 07777 : newFileMode()) == 0;
+    // Only root can give a file away; anyone else keeps it as theirs.
+    if (written && exists && fchown(descriptor, old->st_uid, old->st_gid) != 0) written = geteuid() != 0;
+    written = written && writeAll(descriptor, text);
+    std::string why = written ? "" : systemCodeText(errno);
+    if (close(descriptor) != 0 && why.empty()) why = systemCodeText(errno);
+    if (why.empty() && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
+    if (why.empty()) why = systemCodeText(errno);
+    unlink(temporary.c_str());
+    return failWith(reason, why + "; the file is as it was");
+}
+
 }  // namespace
 
 bool writeFileWhole(const std::string& path, const std::string& text, std::string* reason) {
@@ -92,21 +115,13 @@ bool writeFileWhole(const std::string& path, const std::string& text, std::strin
                         "it is not a regular file (a FIFO, device or socket); nothing was written (\"-\" "
                         "writes to standard output)");
     if (exists && old.st_nlink > 1) return writeInPlace(target, text, reason);
-    // Written whole beside the target under a name no one can foresee or
-    // plant, created by this process alone, then renamed over it: a full
-    // disk or a signal leaves the old profile as it was.
-    std::string temporary = target + ".XXXXXX";
-    const int descriptor = mkstemp(&temporary[0]);
-    if (descriptor < 0) return failWithErrno(reason, "; the file is as it was");
-    // The old file's mode and owner stay with the name.
-    bool written = fchmod(descriptor, exists ? old.st_mode & 07777 : newFileMode()) == 0;
-    // Only root can give a file away; anyone else keeps it as theirs.
-    if (written && exists && fchown(descriptor, old.st_uid, old.st_gid) != 0) written = geteuid() != 0;
-    written = written && writeAll(descriptor, text);
-    std::string why = written ? "" : systemCodeText(errno);
-    if (close(descriptor) != 0 && why.empty()) why = systemCodeText(errno);
-    if (why.empty() && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
-    if (why.empty()) why = systemCodeText(errno);
-    unlink(temporary.c_str());
-    return failWith(reason, why + "; the file is as it was");
+    // Signals that would end the program wait until the temporary file is
+    // renamed or removed, so that none is left behind.
+    sigset_t ending, before;
+    sigemptyset(&ending);
+    for (int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGXFSZ}) sigaddset(&ending, signal);
+    sigprocmask(SIG_BLOCK, &ending, &before);
+    const bool done = writeBeside(target, exists ? &old : nullptr, text, reason);
+    sigprocmask(SIG_SETMASK, &before, nullptr);
+    return done;
 }

@@ -1,23 +1,20 @@
 // The stored set on Linux: a settings profile, with its model, in
 // $XDG_CONFIG_HOME/quillset/ (by default ~/.config/quillset/), which a
-// person can read and diff. It is replaced whole, as git replaces a file: a
-// temporary file created exclusively under an unpredictable name beside it,
-// written, flushed to the disk and renamed over it, so that the old set
-// stays until the new one is complete. A symbolic link keeps pointing at
-// the file it named, which is the one replaced, with its mode.
+// person can read and diff. It is written as export writes files
+// (platform.h): under a fresh, exclusively created name beside it, then
+// renamed over it, so that the old set stays until the new one is complete.
 #include <fcntl.h>
 #include <pwd.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <set>
 #include <vector>
 
+#include "cli/platform.h"
 #include "cli/stored_set.h"
 #include "settings/catalogue.h"
 #include "settings/country_defaults.h"
@@ -70,64 +67,6 @@ bool makeFolders(const std::string& path, std::string* failure) {
         }
         if (slash == std::string::npos) return true;
     }
-}
-
-// The file a path names: a symbolic link's target, however many links lead
-// to it, even one that does not exist yet.
-std::string fileNamedBy(std::string path) {
-    for (int links = 0; links < 40; ++links) {
-        char target[PATH_MAX];
-        const ssize_t length = readlink(path.c_str(), target, sizeof target - 1);
-        if (length < 0) break;
-        const std::string next(target, static_cast<size_t>(length));
-        path = next[0] == '/' ? next : path.substr(0, path.rfind('/') + 1) + next;
-    }
-    return path;
-}
-
-bool writeAll(int file, const std::string& text) {
-    for (size_t done = 0; done < text.size();) {
-        const ssize_t written = write(file, text.data() + done, text.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        done += static_cast<size_t>(written);
-    }
-    return true;
-}
-
-// `text` replaces the file `path` names, or nothing changes. Signals that
-// end the program wait until the temporary file is renamed or removed.
-bool replaceWhole(const std::string& path, const std::string& text, std::string* failure) {
-    const std::string target = fileNamedBy(path);
-    struct stat old;
-    mode_t mode = 0;
-    if (stat(target.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        mode = umask(0);
-        umask(mode);
-        mode = 0666 & ~mode;
-    }
-    std::string temporary = target.substr(0, target.rfind('/') + 1) + "." + StoredFileName + ".XXXXXX";
-    sigset_t ending, before;
-    sigemptyset(&ending);
-    for (int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGXFSZ}) sigaddset(&ending, signal);
-    sigprocmask(SIG_BLOCK, &ending, &before);
-    const int file = mkstemp(&temporary[0]);
-    bool done = file >= 0 && fchmod(file, mode) == 0 && writeAll(file, text) && fsync(file) == 0;
-    int error = errno;
-    if (file >= 0 && close(file) != 0 && done) {
-        done = false;
-        error = errno;
-    }
-    if (done && rename(temporary.c_str(), target.c_str()) != 0) {
-        done = false;
-        error = errno;
-    }
-    if (!done && file >= 0) unlink(temporary.c_str());
-    sigprocmask(SIG_SETMASK, &before, nullptr);
-    if (!done) *failure = "cannot write " + path + ": " + errorText(error) + "; the stored set is as it was";
-    return done;
 }
 
 }  // namespace
@@ -191,6 +130,9 @@ StoredSet loadStoredSet() {
 }
 
 bool storeStoredSet(const SettingsBlock& block, uint8_t modelVariant, std::string* failure) {
-    return makeFolders(configFolder(), failure) &&
-           replaceWhole(storedPath(), Heading + writeProfile(block, modelVariant), failure);
+    if (!makeFolders(configFolder(), failure)) return false;
+    std::string reason;
+    if (writeFileWhole(storedPath(), Heading + writeProfile(block, modelVariant), &reason)) return true;
+    *failure = "cannot write the stored set " + storedPath() + ": " + reason;
+    return false;
 }

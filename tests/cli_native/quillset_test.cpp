@@ -85,6 +85,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"printf '[Profile]\\nModel = 1\\n[Character set]\\nCode page = USA\\n' >v.ini; $Q stream --profile v.ini >v.prn; $Q diff v.ini v.prn", 0, ""},
         // export replaces the old file only once the new one is whole.
         {"printf OLD >p.ini; (trap '' XFSZ; ulimit -f 1; $Q export --country USA p.ini 2>&1); r=$?; cat p.ini; ls p.ini* | wc -l; exit $r", 1, "File too large; the file is as it was\nOLD1\n"},
+        {"printf OLD >q.ini; (ulimit -f 1; $Q export --country USA q.ini); echo $(cat q.ini) $(ls q.ini* | wc -l)", 0, "OLD 1\n"},
         // It updates the file the path names, as a redirection would.
         {"echo x >t.ini; ln -s t.ini l.ini; ln t.ini h.ini; $Q export --country France l.ini; test -L l.ini && cat h.ini", 0, "International character = France\n"},
         {"echo x >m.ini; chmod 640 m.ini; $Q export --country USA m.ini; stat -c %a m.ini", 0, "640\n"},
