@@ -68,7 +68,9 @@ protected:
         for (const char* queue : {"Office", "Lab"}) removePortFile(queue);
     }
     void TearDown() override {
-        DeleteFileA(Ini.c_str());
+        for (const std::string& name :
+             {Ini, Profile, Capture, Dir + "IBM_PC866.PRN", Dir + "cli-out.txt", Dir + "cli-err.txt"})
+            DeleteFileA(name.c_str());
         resetProgramKey();
     }
 };
@@ -203,7 +205,6 @@ TEST_F(Quillset, PrintsACharacterTableByItsListTexts) {
                       nullptr, nullptr);
         EXPECT_EQ(readPortFile("Office"), c.code ? std::vector<uint8_t>() : page) << c.arguments;
     }
-    DeleteFileA(path.c_str());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -24,11 +25,16 @@ std::string readText(const std::string& path) {
     return text.str();
 }
 
+// The cases' folder, removed with all it holds when the tests end, passed or not.
+struct Folder {
+    char path[26] = "/tmp/quillset-test-XXXXXX";
+    Folder() { EXPECT_TRUE(mkdtemp(path)) << path; }
+    ~Folder() { std::filesystem::remove_all(path, std::error_code() = {}); }
+};
+
 Outcome bash(const std::string& command) {
-    static const std::string dir = [] {
-        char name[] = "/tmp/quillset-test-XXXXXX";
-        return std::string(mkdtemp(name));
-    }();
+    static const Folder folder;
+    const std::string dir = folder.path;
     setenv("Q", QUILLSET, 1);
     setenv("D", dir.c_str(), 1);
     setenv("CASE", command.c_str(), 1);
@@ -91,6 +97,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"$Q shwo", 2, "unknown command \"shwo\" (did you mean \"show\"?)"},
         {"script -qec '$Q stream --country USA' /dev/null", 2, "standard output is a terminal"},
         {"head -c 1048577 /dev/zero >big && $Q decode big", 1, "big is larger than 1 MB"},
+        {"$Q export --country Sweden p.ini && $Q stream --profile p.ini | cmp - <($Q stream --country Sweden) && echo same", 0, "same"},
         // clang-format on
     };
     for (const auto& c : cases) expectOutcome(bash(c.command), c.command, c.code, c.text, c.pointer, c.json);
