@@ -98,6 +98,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"script -qec '$Q stream --country USA' /dev/null", 2, "standard output is a terminal"},
         {"head -c 1048577 /dev/zero >big && $Q decode big", 1, "big is larger than 1 MB"},
         {"$Q export --country Sweden p.ini && $Q stream --profile p.ini | cmp - <($Q stream --country Sweden) && echo same", 0, "same"},
+        {"$Q decode /dev/null", 1, "/dev/null: offset 0: header: no frame header"},
         // clang-format on
     };
     for (const auto& c : cases) expectOutcome(bash(c.command), c.command, c.code, c.text, c.pointer, c.json);
