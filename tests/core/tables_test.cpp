@@ -51,18 +51,8 @@ TEST(ValueTables, EveryRowAsWritten) {
     expectRows("point size", PointSizeTable, pointSizes);
     expectRows("line spacing", LineSpacingTable, spacings);
     expectRows("page length", PageLengthTable, lengths);
-    for (int i = 0; i < 15; ++i) {
-        EXPECT_EQ(pointSizeRow(i), &PointSizeTable[i]);
-        EXPECT_EQ(pointSizeRowForCode(PointSizeTable[i].code), &PointSizeTable[i]);
-        uint16_t value = 1;
-        int index = -1;
-        EXPECT_TRUE(lineSpacingForIndex(i, &value) && value == LineSpacingTable[i].value) << i;
-        EXPECT_TRUE(lineSpacingIndexFor(LineSpacingTable[i].value, &index) && index == i) << i;
-        if (i >= 8) continue;
-        // "Free" repeats 11 inches, so 11880 reads back as "11 Inch".
-        EXPECT_TRUE(pageLengthForIndex(i, &value) && value == PageLengthTable[i].value) << i;
-        EXPECT_TRUE(pageLengthIndexFor(PageLengthTable[i].value, &index) && index == (i == 7 ? 3 : i)) << i;
-    }
+    // Packing and loading read the other lookups; the point size's row here.
+    for (int i = 0; i < 15; ++i) EXPECT_EQ(pointSizeRow(i), &PointSizeTable[i]) << i;
     uint16_t value = 1;
     EXPECT_FALSE(pointSizeRow(15) || lineSpacingForIndex(15, &value) || pageLengthForIndex(8, &value));
     // Pitch: class, column width, left min/max, right min/max.
