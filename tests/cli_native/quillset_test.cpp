@@ -97,8 +97,10 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"$Q shwo", 2, "unknown command \"shwo\" (did you mean \"show\"?)"},
         {"script -qec '$Q stream --country USA' /dev/null", 2, "standard output is a terminal"},
         {"head -c 1048577 /dev/zero >big && $Q decode big", 1, "big is larger than 1 MB"},
-        {"$Q export --country Sweden p.ini && $Q stream --profile p.ini | cmp - <($Q stream --country Sweden) && echo same", 0, "same"},
+        {"$Q export --country Sweden - >p.ini && $Q stream --profile p.ini | cmp - <($Q stream --country Sweden) && echo same", 0, "same"},
         {"$Q decode /dev/null", 1, "/dev/null: offset 0: header: no frame header"},
+        {"$Q stream --country USA >a && cp a b && printf '\\5\\5' | dd of=b bs=1 seek=74 conv=notrunc && $Q diff a b", 1, "Reserved / Byte 28: 0 -> 85"},
+        {"$Q decode --hex 1b,1G 2>&1; $Q decode --hex \"$($Q stream --country UK | od -An -tx1)\" | grep International", 0, "at character 4\n  International character: UK"},
         // clang-format on
     };
     for (const auto& c : cases) expectOutcome(bash(c.command), c.command, c.code, c.text, c.pointer, c.json);

@@ -130,6 +130,9 @@ TEST_F(PagesTest, NumericEntriesTakeLimitRangeAndPosition) {
         EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(window, c[1], UDM_GETBUDDY, 0, 0)),
                   GetDlgItem(window, c[0]));
     }
+    // The margins as distances, at 7.5 CPI's 96/1440 inch a column.
+    EXPECT_EQ(std::make_pair(+windowState.leftMarginPosition, +windowState.rightMarginPosition),
+              std::make_pair(480, 11520));
 }
 
 // Every on/off field of the first block the opposite of the defaults, so a
