@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/controls.h"
 #include "common/window_helpers.h"
 #include "dialog_watcher.h"
 #include "resource.h"
@@ -96,6 +97,7 @@ TEST_F(PagesTest, ListsFollowModelEmulationCodePageAndFont) {
         EXPECT_EQ(listEntries(window, c.list).size(), static_cast<size_t>(c.count));
         EXPECT_EQ(selectedText(window, c.list), c.selected);
     }
+    EXPECT_EQ(listSelection(window, 4170), CB_ERR);  // no such list: no selection, not the first entry
 }
 
 // Each numeric entry: how many characters may be typed, its up-down bound
