@@ -36,12 +36,6 @@ constexpr long LargestInput = 1 << 20;
 // Problems listed before "and N more".
 constexpr size_t ProblemCap = 25;
 
-// Each list setting's block byte (its field's byte, the low one of a word),
-// in the order of Settings, to name where a capture holds a value.
-constexpr int8_t SettingByte[SettingCount] = {4, 4, 9, 7, 0, 10, 12, 12, 14, 16, 18, 20, 22, 3,
-                                              3, 5, 5, 5, 5, 5,  5,  5,  3,  0,  0,  1,  2,  2,
-                                              2, 2, 2, 3, 7, 5,  6,  8,  7,  7,  8,  8,  24, 26};
-
 constexpr const char* BothModelsShow = "both models show every field";
 
 const char* modelName(uint8_t model) { return model == 1 ? "model variant 1" : "the standard model"; }
@@ -154,7 +148,7 @@ bool streamModel(const CapturedStream& stream, int wanted, uint8_t* model, std::
         *why = BothModelsShow;
     }
     if (unshown < 0) return true;
-    const int byte = SettingByte[unshown];
+    const int byte = Settings[unshown].blockByte;
     *why = std::string(Settings[unshown].label) + " (block byte " + std::to_string(byte) + ", at offset " +
            std::to_string(stream.start + streamOffsetOfByte(byte)) + ") has no entry on " +
            (wanted == 1 ? modelName(1) : "either model");

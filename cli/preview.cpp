@@ -13,8 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "cli/commands.h"
-
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -177,7 +175,10 @@ enum class Emulation { Unknown, Epson, Ibm };
 
 class Printer {
 public:
-    Printer(const std::string& path, const std::string& data) : path_(path), data_(data) { reset(); }
+    Printer(const std::string& path, const std::string& data, FILE* problems)
+        : path_(path), data_(data), problems_(problems) {
+        reset();
+    }
 
     // Runs the whole capture; the printed lines, with "\f" lines for form feeds.
     std::vector<Line> run() {
@@ -198,7 +199,7 @@ private:
     }
 
     void report(size_t offset, const std::string& what) {
-        std::fprintf(stderr, "quillset: %s: offset %zu: %s\n", path_.c_str(), offset, what.c_str());
+        std::fprintf(problems_, "quillset: %s: offset %zu: %s\n", path_.c_str(), offset, what.c_str());
         faulty_ = true;
     }
 
@@ -214,12 +215,14 @@ private:
             text = byte >= 0x20 && byte < 0x7F ? std::string(1, static_cast<char>(byte)) : "";
         } else if (byte < 0x80) {
             if (reportedNational_.insert(national_).second)
-                std::fprintf(stderr, "quillset: %s: national character set %d: its 12 codes are shown as ?\n",
+                std::fprintf(problems_,
+                             "quillset: %s: national character set %d: its 12 codes are shown as ?\n",
                              path_.c_str(), national_);
         } else {
             text = convertByte(current(), byte);
             if (!libraryKnows(current()) && reportedTables_.insert(current().name).second)
-                std::fprintf(stderr, "quillset: %s: %s is not known to %s; its characters are shown as ?\n",
+                std::fprintf(problems_,
+                             "quillset: %s: %s is not known to %s; its characters are shown as ?\n",
                              path_.c_str(), current().name.c_str(), LibraryName);
         }
         if (line_.size() < leftMargin_) line_.resize(leftMargin_);
@@ -262,8 +265,8 @@ private:
 
     size_t unknownLengthPrefixed(size_t at, const char* command, const Parameters& parameters) {
         char what[64];
-        std::snprintf(what, sizeof what, "unknown command %s 0x%02X with %zu data bytes", command, parameters.letter,
-                      parameters.length);
+        std::snprintf(what, sizeof what, "unknown command %s 0x%02X with %zu data bytes", command,
+                      parameters.letter, parameters.length);
         report(at, what);
         return parameters.next;
     }
@@ -413,6 +416,7 @@ private:
 
     std::string path_;
     const std::string& data_;
+    FILE* problems_;
     Emulation emulation_ = Emulation::Unknown;
     std::vector<Table> slots_;
     int slot_ = 0;
@@ -462,11 +466,10 @@ std::string render(const std::vector<Line>& lines, bool html) {
 
 }  // namespace
 
-int previewCapture(const PreviewOptions& options) {
-    std::string data;
-    if (!readInputFile(options.file, &data)) return ExitFailed;
-    Printer printer(options.file, data);
-    const std::string out = render(printer.run(), options.html);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return printer.faulty() ? ExitFailed : ExitDone;
+std::string previewPage(const std::string& name, const std::string& data, bool html, FILE* problems,
+                        bool* faulty) {
+    Printer printer(name, data, problems);
+    const std::string out = render(printer.run(), html);
+    *faulty = printer.faulty();
+    return out;
 }

@@ -2,6 +2,7 @@
 // port file, shown as the DX-4170 would print it.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 struct PreviewOptions {
@@ -13,3 +14,9 @@ struct PreviewOptions {
 // named with its offset on standard error, and every table the platform's
 // conversion cannot map is named once; ExitFailed when a command was unknown.
 int previewCapture(const PreviewOptions& options);
+
+// The page `data` prints, as plain UTF-8 text or as HTML; each command it
+// does not know and each table the conversion lacks is named on `problems`
+// under `name`. *faulty tells whether a command was unknown.
+std::string previewPage(const std::string& name, const std::string& data, bool html, FILE* problems,
+                        bool* faulty);

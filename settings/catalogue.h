@@ -31,8 +31,8 @@ extern const CataloguePage CataloguePages[PageCount];
 
 struct Setting {
     uint8_t page;
-    const char* label;  // the row's label without its mnemonic and colon
-    uint16_t labelId;   // control id of the label; 0 for the free page length entry
+    const char* label;   // the row's label without its mnemonic and colon
+    uint16_t labelId;    // control id of the label; 0 for the free page length entry
     uint16_t controlId;  // the list or the edit field
     uint16_t upDownId;   // numeric entries: the up-down, and the unit label after it; 0 for a list
     uint16_t unitId;
@@ -41,6 +41,9 @@ struct Setting {
     int minimum;           // numeric entries: the up-down's range
     int maximum;
     bool variantOnly;  // Print pass: a row only model variant 1 shows
+    // The block byte of its field (the low one of a word), to name where a
+    // block holds a value no entry stands for.
+    uint8_t blockByte;
 };
 constexpr int SettingCount = 42;
 extern const Setting Settings[SettingCount];

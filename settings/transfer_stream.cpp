@@ -151,7 +151,8 @@ std::vector<CapturedStream> decodeAllTransferStreams(const uint8_t* data, size_t
     // A stream opens with a frame header, the write command and block offset 0.
     const uint8_t opening[] = {0x1B, 0x1B, 0x00, 0x37, 0x34, 0x32, 0x00, WriteBlockCommand, FirstRunOffset};
     size_t position = 0;
-    while (data && position < length) {
+    // At least once: an empty capture has no header either, and says so.
+    do {
         CapturedStream found;
         size_t start = 0;
         if (decodeTransferStream(data + position, length - position, &found.block, &start, &found.problem)) {
@@ -176,7 +177,7 @@ std::vector<CapturedStream> decodeAllTransferStreams(const uint8_t* data, size_t
                 std::search(data + resume, data + length, std::begin(opening), std::end(opening)) - data);
         }
         streams.push_back(found);
-    }
+    } while (position < length);
     return streams;
 }
 

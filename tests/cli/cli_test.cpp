@@ -68,7 +68,9 @@ protected:
         for (const char* queue : {"Office", "Lab"}) removePortFile(queue);
     }
     void TearDown() override {
-        DeleteFileA(Ini.c_str());
+        for (const std::string& name :
+             {Ini, Profile, Capture, Dir + "IBM_PC866.PRN", Dir + "cli-out.txt", Dir + "cli-err.txt"})
+            DeleteFileA(name.c_str());
         resetProgramKey();
     }
 };
@@ -205,7 +207,6 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
                                                             : std::vector<uint8_t>())
             << arguments;
     }
-    DeleteFileA(table.c_str());
 }
 
 }  // namespace

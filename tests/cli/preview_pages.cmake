@@ -46,6 +46,34 @@ foreach(page ${pages})
     if(NOT code EQUAL 0 OR err MATCHES "offset")
         string(APPEND faults "${name}: exit ${code}: ${err}\n")
     endif()
+    # Every selection a page sends is one the preview knows, by a name that
+    # shares a word with the page's heading (either word the start of the
+    # other: "KU42" for "KU (EPSON)"); the preview names a table only when
+    # the conversion lacks it, and a selection it does not know by its bare
+    # number.
+    file(STRINGS ${page} heading REGEX "Table: ")
+    string(REGEX REPLACE ".*Table: " "" heading "${heading}")
+    string(REGEX MATCHALL "[A-Za-z0-9][A-Za-z0-9]+" headingWords "${heading}")
+    string(REGEX MATCHALL ": [^:\n]+ \\(ESC [^\n]*\\) is not known" named "${err}")
+    foreach(table IN LISTS named)
+        string(REGEX REPLACE "^: | \\(ESC .*" "" table "${table}")
+        string(REGEX MATCHALL "[A-Za-z0-9][A-Za-z0-9]+" tableWords "${table}")
+        set(shared FALSE)
+        foreach(a IN LISTS tableWords)
+            foreach(b IN LISTS headingWords)
+                string(TOLOWER "${a}" a)
+                string(TOLOWER "${b}" b)
+                string(FIND "${a}" "${b}" ab)
+                string(FIND "${b}" "${a}" ba)
+                if(ab EQUAL 0 OR ba EQUAL 0)
+                    set(shared TRUE)
+                endif()
+            endforeach()
+        endforeach()
+        if(NOT shared OR table MATCHES "^(table|code page [0-9]+)$")
+            string(APPEND faults "${name}: the selection reads as \"${table}\", the heading says \"${heading}\"\n")
+        endif()
+    endforeach()
     string(REPLACE "\r" "" out "${out}")
     # One list entry per line: the characters lists treat specially become x.
     string(REGEX REPLACE "[][;\\\\]" "x" lines "${out}")
@@ -72,7 +100,27 @@ endforeach()
 # (named with its offset), in a capture of the reset, "A", ESC 6, "B".
 string(ASCII 27 esc)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/unknown.prn "${esc}@A${esc}6B")
+# ESC R with a country other than the USA: the 12 codes a national character
+# set replaces (23 24 40 5B 5C 5D 5E 60 7B 7C 7D 7E) show as ?, every other
+# printable ASCII code as itself (";" left out: it parts the runs below);
+# after a reset (ESC @) the USA set again.
+set(national 35 36 64 91 92 93 94 96 123 124 125 126)
+string(ASCII 1 one)
+set(capture "${esc}@${esc}R${one}")
+set(nationalText "")
+foreach(code RANGE 32 126)
+    string(ASCII ${code} character)
+    if(NOT code EQUAL 59)
+        string(APPEND capture "${character}")
+        if(code IN_LIST national)
+            set(character "?")
+        endif()
+        string(APPEND nationalText "${character}")
+    endif()
+endforeach()
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/national.prn "${capture}${esc}@#")
 set(runs  # option|file|exit code|text on standard output or error
+    "|${CMAKE_CURRENT_BINARY_DIR}/national.prn|0|${nationalText}#\n"
     "--html|${TABLES}/EPSON_USA.PRN|0|<pre><b>Velmora DX-4170 character table</b>\n"
     "|${TABLES}/IBM_BRASCII.PRN|0|T 1040) is not known to"
     "|${CMAKE_CURRENT_BINARY_DIR}/unknown.prn|1|unknown.prn: offset 3: unknown command ESC 0x36 ('6')\n")

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -22,11 +23,16 @@ std::string readText(const std::string& path) {
     return text.str();
 }
 
+// The cases' folder, removed with all it holds when the tests end, passed or not.
+struct Folder {
+    char path[26] = "/tmp/quillset-test-XXXXXX";
+    Folder() { EXPECT_TRUE(mkdtemp(path)) << path; }
+    ~Folder() { std::filesystem::remove_all(path, std::error_code() = {}); }
+};
+
 Outcome bash(const std::string& command) {
-    static const std::string dir = [] {
-        char name[] = "/tmp/quillset-test-XXXXXX";
-        return std::string(mkdtemp(name));
-    }();
+    static const Folder folder;
+    const std::string dir = folder.path;
     setenv("Q", QUILLSET, 1);
     setenv("D", dir.c_str(), 1);
     setenv("CASE", command.c_str(), 1);
@@ -120,6 +126,9 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"$Q shwo", 2, "unknown command \"shwo\" (did you mean \"show\"?)"},
         {"script -qec '$Q stream --country USA' /dev/null", 2, "standard output is a terminal"},
         {"head -c 1048577 /dev/zero >big && $Q decode big", 1, "big is larger than 1 MB"},
+        {"$Q export --country Sweden - >p.ini && $Q stream --profile p.ini | cmp - <($Q stream --country Sweden) && echo same", 0, "same"},
+        {"$Q stream --country USA >a && cp a b && printf '\\5\\5' | dd of=b bs=1 seek=74 conv=notrunc && $Q diff a b", 1, "Reserved / Byte 28: 0 -> 85"},
+        {"$Q decode --hex 1b,1G 2>&1; $Q decode --hex \"$($Q stream --country UK | od -An -tx1)\" | grep International", 0, "at character 4\n  International character: UK"},
         // CUPS: Office and Store have the model's PPD; Plain, Paused (stopped), Closed (rejecting) and
         // Jammed (its backend fails) are raw queues; the remote server $R has Branch, of the model.
         {"$Q queues | cut -f1 | paste -sd ' '", 0, "Office Store\n"},

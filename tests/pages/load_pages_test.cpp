@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/controls.h"
 #include "common/window_helpers.h"
 #include "dialog_watcher.h"
 #include "resource.h"
@@ -96,6 +97,7 @@ TEST_F(PagesTest, ListsFollowModelEmulationCodePageAndFont) {
         EXPECT_EQ(listEntries(window, c.list).size(), static_cast<size_t>(c.count));
         EXPECT_EQ(selectedText(window, c.list), c.selected);
     }
+    EXPECT_EQ(listSelection(window, 4170), CB_ERR);  // no such list: no selection, not the first entry
 }
 
 // Each numeric entry: how many characters may be typed, its up-down bound
@@ -130,6 +132,9 @@ TEST_F(PagesTest, NumericEntriesTakeLimitRangeAndPosition) {
         EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(window, c[1], UDM_GETBUDDY, 0, 0)),
                   GetDlgItem(window, c[0]));
     }
+    // The margins as distances, at 7.5 CPI's 96/1440 inch a column.
+    EXPECT_EQ(std::make_pair(+windowState.leftMarginPosition, +windowState.rightMarginPosition),
+              std::make_pair(480, 11520));
 }
 
 // Every on/off field of the first block the opposite of the defaults, so a

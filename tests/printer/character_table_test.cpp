@@ -99,6 +99,20 @@ TEST_F(CharacterTableTest, NamesTheFileOfEachPositionAndRefusesOthers) {
     }
 }
 
+// A full path of the platform's limit or more names no file it could open.
+TEST_F(CharacterTableTest, RefusesAPathOfThePlatformsFullLength) {
+    ASSERT_TRUE(addQueue(Queue));
+    for (size_t length : {MAX_PATH - 1, MAX_PATH}) {
+        const std::string name =
+            testDirectory() + std::string(length - testDirectory().size() - 4, 'x') + ".PRN";
+        std::ofstream(name, std::ios::binary) << "page";
+        removePortFile(Queue);
+        EXPECT_EQ(sendCharacterTableFile(Queue, name).messageId, length < MAX_PATH ? 0u : IDS_FILE_NOT_FOUND);
+        EXPECT_EQ(portFileExists(Queue), length < MAX_PATH) << length;
+        EXPECT_TRUE(DeleteFileA(name.c_str())) << length;
+    }
+}
+
 // The chosen file goes out whole, several megabytes of it. The port appends
 // what each job brings, so a second document would show.
 TEST_F(CharacterTableTest, SendsTheChosenFileAsOneDocument) {

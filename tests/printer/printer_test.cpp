@@ -8,6 +8,7 @@
 #include "printer_fixture.h"
 #include "remote_window.h"
 #include "resource.h"
+#include "printer/model_printers.h"
 #include "printer/send_settings.h"
 #include "settings/settings_state.h"
 #include "spool_failures.h"
@@ -80,6 +81,29 @@ TEST_F(FindPrinterTest, HandsBackTheConfirmedQueueWhateverHappensToTheSpooler) {
         }));
         EXPECT_EQ(name, longName) << deleted.size();
     }
+}
+
+// A spooler list that cannot be read (here a queue's registry key is a link
+// to no key) is a failed enumeration, not an empty one.
+TEST_F(FindPrinterTest, AnUnreadableQueueListIsAFailure) {
+    ASSERT_TRUE(addQueue("Alpha"));
+    HKEY link = nullptr;
+    ASSERT_EQ(
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Print\\Printers\\Unread", 0,
+                        nullptr, REG_OPTION_VOLATILE | REG_OPTION_CREATE_LINK,
+                        KEY_ALL_ACCESS | KEY_CREATE_LINK, nullptr, &link, nullptr),
+        ERROR_SUCCESS);
+    const wchar_t target[] = L"\\Registry\\Machine\\Software\\NoSuchKey";
+    RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target),
+                   sizeof target - sizeof target[0]);
+    std::vector<PrinterRecord> matches;
+    EXPECT_FALSE(enumerateModelPrinters(&matches));
+    using DeleteKey = LONG(WINAPI*)(HANDLE);
+    EXPECT_EQ(reinterpret_cast<DeleteKey>(reinterpret_cast<void*>(
+                  GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtDeleteKey")))(link),
+              0);
+    RegCloseKey(link);
+    EXPECT_TRUE(enumerateModelPrinters(&matches) && matches.size() == 1);
 }
 
 PageChoices shownChoices(HWND) { return HandBlocks[0].choices; }
