@@ -120,6 +120,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"$Q diff --json --country USA nowhere.ini", 2, "", "/problems/0", R"("cannot read nowhere.ini: No such file or directory")"},
         {"$Q diff --country USA --json", 2, "", "/problems/0", R"("diff takes two sides, not 1; see quillset help diff")"},
         {"$Q export --country USA ./-d.ini && $Q diff --country USA -- -d.ini", 0, ""},
+        {"$Q diff --country USA --bogus", 2, "quillset: diff: unknown option --bogus; see quillset help diff"},
         // The conventions of the tools administrators know.
         {"$Q --version", 0, "quillset " QUILLSET_VERSION "\n"},
         {"$Q help diff", 0, "Exit status: 0 same, 1 different, 2 trouble."},

@@ -16,6 +16,12 @@ TEST_F(CommandsTest, TheVariantStartsAndRestoresItsOwnRowWithoutAsking) {
     writeIni("[Main]\r\nModel=257\r\n");  // only the low byte counts
     CountryIndex = 9;                     // left over from elsewhere: the first run resets it
     ASSERT_NE(openMainWindow(), nullptr);
+    // Centred by its client area, the caption's height counted below it.
+    RECT client, frame;
+    ASSERT_TRUE(GetClientRect(window, &client) && GetWindowRect(window, &frame));
+    EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - client.right) / 2);
+    EXPECT_EQ(frame.top,
+              (GetSystemMetrics(SM_CYSCREEN) - client.bottom - GetSystemMetrics(SM_CYCAPTION)) / 2);
     EXPECT_EQ(readProgramDword("SelectedCountry"), 0u);
     EXPECT_EQ(readProgramDword("Model"), 1u);
     EXPECT_EQ(storedBlock(), CountryDefaultTable[VariantDefaultRow]);
