@@ -143,7 +143,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"rm -f $C/* && $Q print-table ibm 'pc866(russian)' --queue Store --wait && cmp $C/store.bin $T/IBM_PC866.PRN && echo same", 0, "/IBM_PC866.PRN)\nsame\n"},
         {GERMANY "$Q import g.ini >/dev/null && $Q diff --stored g.ini && $Q show --stored --json", 0, "", "/pages/5/settings/1/value", "\"Germany\""},
         {"export XDG_CONFIG_HOME=$D/damaged && " GERMANY "$Q import g.ini && printf '[Profile]\\nModel = 0\\n' >$XDG_CONFIG_HOME/quillset/settings.ini && $Q show --stored", 1, "/damaged/quillset/settings.ini is damaged: it lacks Print Style / Font\n"},
-        {JOBS(GERMANY "$Q send --server $R --profile g.ini --wait"), 0, "Branch: job N completed\n"},
+        {JOBS(GERMANY "{ $Q send --server $R --profile g.ini --wait && $Q print-table EPSON ASCII --server $R --wait; }"), 0, "Branch: job N completed\nBranch: job N completed ("},
         // The man page and the completion know every command --help lists, and no other.
         {"diff <(sed -n 's/^\\.SS //p' " MAN_PAGE " | sort) " LISTED " && source " COMPLETION "; COMP_WORDS=(quillset ''); COMP_CWORD=1; _quillset; diff <(printf '%s\\n' ${COMPREPLY[@]} | grep -v ^- | sort) " LISTED, 0, ""},
         // clang-format on
