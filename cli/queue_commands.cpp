@@ -45,6 +45,22 @@ bool store(const SettingsBlock& block, uint8_t modelVariant) {
 
 bool sameName(const std::string& a, const std::string& b) { return sameText(a, b.c_str()); }
 
+// Every queue of the server a command names (the default one without), or
+// the exit code of the failure reported: a server that cannot be used is a
+// usage fault, one that cannot be asked a failure.
+int serverQueues(const std::string& server, std::vector<PrintQueue>* queues) {
+    std::string failure;
+    if (!usePrintServer(server, &failure)) {
+        reportFailure(failure);
+        return ExitUsage;
+    }
+    if (!listPrintQueues(queues, &failure)) {
+        reportFailure(failure);
+        return ExitFailed;
+    }
+    return ExitDone;
+}
+
 // The queues a command prints to: each of `names` once (any queue, by the
 // system's own name for it, case ignored), every queue of the model with
 // `all`, or the model's only queue when none is named. A name that is no
@@ -54,15 +70,7 @@ bool sameName(const std::string& a, const std::string& b) { return sameText(a, b
 int chooseQueues(const std::string& server, const std::vector<std::string>& names, bool all,
                  const char* howToChoose, std::vector<PrintQueue>* targets) {
     std::vector<PrintQueue> queues, model;
-    std::string failure;
-    if (!usePrintServer(server, &failure)) {
-        reportFailure(failure);
-        return ExitUsage;
-    }
-    if (!listPrintQueues(&queues, &failure)) {
-        reportFailure(failure);
-        return ExitFailed;
-    }
+    if (int code = serverQueues(server, &queues)) return code;
     std::vector<const char*> queueNames;
     for (const PrintQueue& queue : queues) {
         queueNames.push_back(queue.name.c_str());
@@ -173,15 +181,7 @@ int importProfile(const std::string& path) {
 
 int listQueues(const std::string& server, bool json) {
     std::vector<PrintQueue> queues;
-    std::string failure;
-    if (!usePrintServer(server, &failure)) {
-        reportFailure(failure);
-        return ExitUsage;
-    }
-    if (!listPrintQueues(&queues, &failure)) {
-        reportFailure(failure);
-        return ExitFailed;
-    }
+    if (int code = serverQueues(server, &queues)) return code;
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const PrintQueue& queue : queues)
         if (queue.model) list.push_back({{"name", toUtf8(queue.name)}, {"port", toUtf8(queue.port)}});
