@@ -120,6 +120,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"$Q diff --json --country USA nowhere.ini", 2, "", "/problems/0", R"("cannot read nowhere.ini: No such file or directory")"},
         {"$Q diff --country USA --json", 2, "", "/problems/0", R"("diff takes two sides, not 1; see quillset help diff")"},
         {"$Q export --country USA ./-d.ini && $Q diff --country USA -- -d.ini", 0, ""},
+        {"$Q stream --country USA | head -c 50 >c; $Q diff c --country USA", 2, "quillset: c: no complete settings stream in the capture\n"},
         {"$Q diff --country USA --bogus", 2, "quillset: diff: unknown option --bogus; see quillset help diff"},
         // The conventions of the tools administrators know.
         {"$Q --version", 0, "quillset " QUILLSET_VERSION "\n"},
@@ -142,7 +143,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {JOBS(GERMANY "$Q send --queue Jammed --wait=20 --profile g.ini"), 1, "jammed.fail): job N was aborted: the capture device is out of paper\n"},
         {"rm -f $C/* && $Q print-table ibm 'pc866(russian)' --queue Store --wait && cmp $C/store.bin $T/IBM_PC866.PRN && echo same", 0, "/IBM_PC866.PRN)\nsame\n"},
         {GERMANY "$Q import g.ini >/dev/null && $Q diff --stored g.ini && $Q show --stored --json", 0, "", "/pages/5/settings/1/value", "\"Germany\""},
-        {"export XDG_CONFIG_HOME=$D/damaged && " GERMANY "$Q import g.ini && printf '[Profile]\\nModel = 0\\n' >$XDG_CONFIG_HOME/quillset/settings.ini && $Q show --stored", 1, "/damaged/quillset/settings.ini is damaged: it lacks Print Style / Font\n"},
+        {"export XDG_CONFIG_HOME=$D/damaged S=$D/damaged/quillset/settings.ini && " GERMANY "$Q import g.ini >/dev/null && { sed -i /^Byte.29/d $S; $Q show --stored; printf '[Profile]\\nModel = 0\\n' >$S; $Q show --stored; } 2>&1 | sed \"s|$S|S|\"; exit ${PIPESTATUS[0]}", 1, "set S is damaged: it lacks Reserved / Byte 29\nquillset: the stored set S is damaged: it lacks Print Style / Font\n"},
         {JOBS(GERMANY "{ $Q send --server $R --profile g.ini --wait && $Q print-table EPSON ASCII --server $R --wait; }"), 0, "Branch: job N completed\nBranch: job N completed ("},
         // The man page and the completion know every command --help lists, and no other.
         {"diff <(sed -n 's/^\\.SS //p' " MAN_PAGE " | sort) " LISTED " && source " COMPLETION "; COMP_WORDS=(quillset ''); COMP_CWORD=1; _quillset; diff <(printf '%s\\n' ${COMPREPLY[@]} | grep -v ^- | sort) " LISTED, 0, ""},
