@@ -72,7 +72,7 @@ CLI::Option* addWaitOption(CLI::App* command, QueueOptions* options) {
         ->add_flag("--wait{60}", options->wait,
                    "--wait[=SECONDS]: wait until every job has printed, up to SECONDS (default 60), and fail "
                    "naming a job that did not")
-        ->check(CLI::Range(0, 86400));
+        ->check(CLI::Range(1, 86400));
 }
 
 // The settings a command works on: a named source, or the stored set.

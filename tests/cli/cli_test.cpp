@@ -167,6 +167,7 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {0, nullptr, "send --queue Nowhere", 2, Nothing, "\"Nowhere\" is no queue on this computer's spooler"},
         {0, nullptr, "send --all --queue Office", 2, Nothing, "--queue excludes --all"},
         {0, roman, "send --queue office --profile {P} --wait=20", 0, StoredAndSent, " completed\r\n"},
+        {0, roman, "queues --server printhost", 2, Nothing, "--server names a CUPS print server"},
         {0, roman, "send --all --profile {P}", 1, Sent, " queued\r\n"},
         {0, nullptr, "send --queue Broken", 1, Nothing, "Broken (port Z:\\no\\such\\folder\\port.prn): "},
         // A profile means the same to every command: over the stored set.
