@@ -80,7 +80,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         // A capture is read as the model that shows every field.
         {"$Q stream --variant | $Q decode /dev/stdin", 0, "model variant 1 (the only model that shows every field)"},
         {"$Q stream --variant | $Q decode --json -", 0, "", "/streams/0/pages/5/settings/2", R"j({"label":"Code page","value":"KU (EPSON)"})j"},
-        {"$Q stream --country USA >s && printf '\\0\\3' | dd of=s bs=1 seek=12 conv=notrunc && $Q decode s", 1, "s: stream at offset 0: Code page (block byte 1, at offset 12) has no entry on either model"},
+        {"$Q stream --country USA >s && printf '\\0\\3' | dd of=s bs=1 seek=12 conv=notrunc && $Q decode s || $Q diff s --country USA", 2, "s: stream at offset 0: Code page (block byte 1, at offset 12) has no entry on either model\nquillset: s: Code page (block byte 1, at offset 12) has no entry on either model\n"},
         // Every stream of a capture, and the one the printer keeps.
         {STREAMS("Germany", "USA") " | $Q decode -", 0, "The printer keeps the stream at offset 98, the last complete one."},
         {STREAMS("Germany", "USA") " | $Q decode --json -", 0, "", "/streams/1/pages/5/settings/1/value", R"("USA")"},
