@@ -84,21 +84,17 @@ TablePrintResult sendCharacterTableFile(const std::string& queueName, const std:
     return {};
 }
 
-std::string tablePrintFailureText(const TablePrintResult& result) {
-    switch (result.messageId) {
-        case 0:
-            return std::string();
-        case IDS_FILE_NOT_FOUND:
-            return formatString(result.messageId, result.path.c_str());
-        case IDS_FILE_READ_ERROR:
-            return formatString(result.messageId);
-        default:
-            return formatString(result.messageId, static_cast<int>(result.error));
-    }
-}
-
 void reportTablePrintFailure(HWND owner, const TablePrintResult& result) {
-    if (!result.ok()) reportErrorText(owner, tablePrintFailureText(result));
+    if (result.ok()) return;
+    // Each message takes what it names: the file, nothing, or an error code.
+    std::string text;
+    if (result.messageId == IDS_FILE_NOT_FOUND)
+        text = formatString(result.messageId, result.path.c_str());
+    else if (result.messageId == IDS_FILE_READ_ERROR)
+        text = formatString(result.messageId);
+    else
+        text = formatString(result.messageId, static_cast<int>(result.error));
+    reportErrorText(owner, text);
 }
 
 bool printCharacterTable(HWND owner, int emulation, int position) {

@@ -28,10 +28,6 @@ bool characterTablePath(int emulation, int position, std::string* path);
 // path.
 TablePrintResult sendCharacterTableFile(const std::string& queueName, const std::string& path);
 
-// The message that tells a failure of sendCharacterTableFile, its string
-// filled in; "" for a file that was sent.
-std::string tablePrintFailureText(const TablePrintResult& result);
-
 // Shows a failure of sendCharacterTableFile in a message box owned by `owner`.
 void reportTablePrintFailure(HWND owner, const TablePrintResult& result);
 

@@ -162,10 +162,10 @@ void writeWord(SettingsBlock& b, int offset, uint16_t value) {
 SettingsBlock packSettings(const PageChoices& c, uint8_t modelVariant, const SettingsBlock& start) {
     const bool variant = modelVariant == 1;
     SettingsBlock out = start;
-    out.bytes[0] = 0;
-    out.bytes[1] = 0;
+    // The bytes of bit fields start empty, so that bits no field owns go out
+    // as 0 whatever the starting block held; byte 2's top bit is always set.
+    std::memset(out.bytes, 0, PointSizeOffset);
     out.bytes[2] = 0x80;
-    for (int i = 3; i <= 9; ++i) out.bytes[i] = 0;
 
     packField(out, start, EmulationField, c.emulation);
     // The list the character set was chosen from depends on the emulation

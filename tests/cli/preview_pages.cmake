@@ -119,11 +119,20 @@ foreach(code RANGE 32 126)
     endif()
 endforeach()
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/national.prn "${capture}${esc}@#")
+# DEL and the C1 codes up to 0x9F are controls sent as plain bytes; 0xA0 is
+# a character of the table (shown as ?: the data selects no table).
+string(ASCII 127 del)
+string(ASCII 159 c1)
+string(ASCII 160 nbsp)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/control.prn "${esc}@A${del}B${c1}${nbsp}\n")
 set(runs  # option|file|exit code|text on standard output or error
     "|${CMAKE_CURRENT_BINARY_DIR}/national.prn|0|${nationalText}#\n"
     "--html|${TABLES}/EPSON_USA.PRN|0|<pre><b>Velmora DX-4170 character table</b>\n"
     "|${TABLES}/IBM_BRASCII.PRN|0|T 1040) is not known to"
-    "|${CMAKE_CURRENT_BINARY_DIR}/unknown.prn|1|unknown.prn: offset 3: unknown command ESC 0x36 ('6')\n")
+    "|${CMAKE_CURRENT_BINARY_DIR}/unknown.prn|1|unknown.prn: offset 3: unknown command ESC 0x36 ('6')\n"
+    "|${CMAKE_CURRENT_BINARY_DIR}/control.prn|1|AB?\n"
+    "|${CMAKE_CURRENT_BINARY_DIR}/control.prn|1|offset 3: control code 0x7F sent as a plain byte\n"
+    "|${CMAKE_CURRENT_BINARY_DIR}/control.prn|1|offset 5: control code 0x9F sent as a plain byte\n")
 foreach(run IN LISTS runs)
     string(REPLACE "|" ";" run "${run}")
     list(GET run 0 option)

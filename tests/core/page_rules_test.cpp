@@ -179,12 +179,14 @@ const RuleCase Cases[] = {
     {"PC866 with Roman-SC", "F=11 P5 Cp=9 F#430+8 F?0 Ls#320+14"},
     {"PC866 with Roman", "F=5 P5 Cp=9 F?5"},
     {"10 to 12 CPI", "P2 L<10 P0 Pi=1 L:12 R:96"},
+    {"a left margin at the new pitch's maximum stays", "P2 L<78 P0 Pi=1 L:93"},
     {"10 to 17 CPI and back", "P2 L<10 P0 Pi=3 L:17 @L1428 R:136 @R11520 L[0,133] R[4,136] Pi=0 L:9 R:80"},
     {"left margin past the maximum", "b18=120 L:0 @L0"},
     {"5 1/2 inch keeps 300 + 300", "P2 T<300 B<300 Pl=6 T:300 B:300 T[0,450] B[0,450] Fr-"},
     {"5 1/2 inch drops 400 + 600", "P2 T<400 B<600 Pl=6 T:0 B:0"},
     {"8 inch", "P2 Pl=6 Pl=5 T[0,450] B[0,900]"},
     {"free at 1349", "P2 Pl=7 Fr+ Fr<1349 T[0,629] B[0,629]"},
+    {"free at 1350 opens the widest margins", "P2 Pl=7 Fr<1350 T[0,450] B[0,900]"},
     {"free at 90 closes both margins", "P2 Pl=7 Fr<90 T[0,0] B[0,0]"},
     {"tractor and friction", "P8 Tr<950 Tr:900 Tr< Tr:0 Tr<900 Tr:900 Fi<999 Fi:900"},
     {"margins typed at 12 CPI", "Pi=1 P2 R<80 L<80 L:80 L<81 L:78 L<10 R<5 R:12"},
@@ -247,6 +249,32 @@ TEST(PageRules, EdgeCases) {
     for (const RuleCase& c : Cases) {
         SCOPED_TRACE(c.name);
         runCase(c.steps);
+    }
+}
+
+// An up-down's bounds may stand either way round; a position outside them goes to the bound it
+// passed, and the field's text is written only when it changes.
+TEST(PageRules, UpDownPositionsKeepToTheirBounds) {
+    const struct {
+        int low, high, value, position;
+        const char* before;
+        bool written;
+    } rows[] = {{0, 10, 5, 5, "", true},   {0, 10, 5, 5, "5", false}, {0, 10, 10, 10, "", true},
+                {0, 10, 11, 10, "", true}, {0, 10, -1, 0, "", true},  {10, 0, 11, 10, "", true},
+                {10, 0, -1, 0, "", true},  {10, 0, 5, 5, "", true},   {10, 0, 0, 0, "0", false}};
+    for (const auto& r : rows) {
+        NumberShown field;
+        field.setRange(r.low, r.high);
+        field.text = r.before;
+        EXPECT_EQ(field.setPosition(r.value), r.written) << r.low << ".." << r.high << " " << r.value;
+        EXPECT_EQ(field.position, r.position);
+        EXPECT_EQ(field.text, std::to_string(r.position));
+    }
+    ListShown list;
+    list.fill(100, 3);
+    for (int index : {-1, 0, 2, 3}) {
+        list.select(index);
+        EXPECT_EQ(list.selection, index == 0 || index == 2 ? index : NoSelection) << index;
     }
 }
 
