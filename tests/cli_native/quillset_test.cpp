@@ -148,6 +148,10 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {JOBS(GERMANY "{ $Q send --server $R --profile g.ini --wait && $Q print-table EPSON ASCII --server $R --wait; }"), 0, "Branch: job N completed\nBranch: job N completed ("},
         // The man page and the completion know every command --help lists, and no other.
         {"diff <(sed -n 's/^\\.SS //p' " MAN_PAGE " | sort) " LISTED " && source " COMPLETION "; COMP_WORDS=(quillset ''); COMP_CWORD=1; _quillset; diff <(printf '%s\\n' ${COMPREPLY[@]} | grep -v ^- | sort) " LISTED, 0, ""},
+        // DEL and C1 codes sent as plain bytes are controls; 0xA0 is a character; ESC ( ^ prints any code.
+        {"printf '\\33@A\\177B\\237\\240\\33(^\\3\\0\\1 \\177\\n' >c.prn; $Q preview c.prn 2>e; r=$?; cat e; exit $r", 1, "AB?? ?\nquillset: c.prn: offset 3: control code 0x7F sent as a plain byte\nquillset: c.prn: offset 5: control code 0x9F sent as a plain byte\n"},
+        // Each command's help names the options its completion offers, and no other.
+        {"source " COMPLETION "; for c in $(grep -vx help " LISTED "); do COMP_WORDS=(quillset $c -); COMP_CWORD=2; _quillset; diff <($Q help $c | grep -o -- '--[a-z-]*' | sort -u) <(printf '%s\\n' ${COMPREPLY[@]} | sort -u) >/dev/null || f=\"$f $c\"; done; echo \"differ:$f\"; [ -z \"$f\" ]", 0, "differ:\n"},
         // clang-format on
     };
     for (const auto& c : cases) expectOutcome(bash(c.command), c.command, c.code, c.text, c.pointer, c.json);
