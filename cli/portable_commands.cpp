@@ -492,12 +492,12 @@ int diffSettings(const BlockSource& old, const BlockSource& changed, bool json) 
     const PageChoices choices[2] = {profileChoices(blocks[0], models[0]),
                                     profileChoices(blocks[1], models[1])};
     for (const Setting& setting : Settings) {
-        std::string texts[2];
-        for (int side = 0; side < 2; ++side) {
-            texts[side] =
-                !hasRow(setting, models[side]) ? "(no row)" : shownText(setting, choices[side], models[side]);
-            if (texts[side].empty()) texts[side] = "(no entry)";
-        }
+        const auto textOn = [&](int side) -> std::string {
+            if (!hasRow(setting, models[side])) return "(no row)";
+            const std::string text = shownText(setting, choices[side], models[side]);
+            return text.empty() ? "(no entry)" : text;
+        };
+        const std::string texts[] = {textOn(0), textOn(1)};
         if (texts[0] != texts[1])
             differences.push_back({CataloguePages[setting.page].name, setting.label, texts[0], texts[1]});
     }

@@ -150,6 +150,8 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"diff <(sed -n 's/^\\.SS //p' " MAN_PAGE " | sort) " LISTED " && source " COMPLETION "; COMP_WORDS=(quillset ''); COMP_CWORD=1; _quillset; diff <(printf '%s\\n' ${COMPREPLY[@]} | grep -v ^- | sort) " LISTED, 0, ""},
         // DEL and C1 codes sent as plain bytes are controls; 0xA0 is a character; ESC ( ^ prints any code.
         {"printf '\\33@A\\177B\\237\\240\\33(^\\3\\0\\1 \\177\\n' >c.prn; $Q preview c.prn 2>e; r=$?; cat e; exit $r", 1, "AB?? ?\nquillset: c.prn: offset 3: control code 0x7F sent as a plain byte\nquillset: c.prn: offset 5: control code 0x9F sent as a plain byte\n"},
+        // A reset (IBM's ESC [ K) drops the left margin ESC X set.
+        {"printf '\\33[K\\0\\0\\33X\\5\\120A\\r\\n\\33[K\\0\\0B\\r\\n' | $Q preview -", 0, "    A\nB\n"},
         // Each command's help names the options its completion offers, and no other.
         {"source " COMPLETION "; for c in $(grep -vx help " LISTED "); do COMP_WORDS=(quillset $c -); COMP_CWORD=2; _quillset; diff <($Q help $c | grep -o -- '--[a-z-]*' | sort -u) <(printf '%s\\n' ${COMPREPLY[@]} | sort -u) >/dev/null || f=\"$f $c\"; done; echo \"differ:$f\"; [ -z \"$f\" ]", 0, "differ:\n"},
         // clang-format on
