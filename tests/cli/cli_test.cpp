@@ -159,6 +159,7 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {7, roman, "show --json", 0, Nothing, "", "/model", "0"},
         {0, nullptr, "decode {u}cli-capture.prn", 0, Nothing, "\n  International character: Germany\r\n"},
         {0, nullptr, "decode {C}", 0, Nothing, "Stream at offset 0, the standard model (both models show every field), the one the printer keeps:\r\n"},
+        {1, nullptr, "decode {C}", 0, Nothing, "Stream at offset 0, model variant 1 (both models show every field)"},
         {0, nullptr, "diff --json --stored {C}", 1, Nothing, "", "/differences/3", R"({"page":"Character set","label":"International character","old":"USA","new":"Germany"})"},
         {0, nullptr, "diff --json --country chile --stored", 0, Nothing, "", "/differences", "[]"},
         {0, nullptr, "queues", 0, Nothing, "Broken\tZ:\\no\\such\\folder\\port.prn\r\nOffice\t"},

@@ -88,7 +88,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"cat <($Q stream --country USA | head -c 56) <($Q stream --country France) | $Q decode --json -", 1, "", "/kept", "56"},
         // An empty capture, then a directory: each a failure of its own.
         {": >e.prn; $Q decode e.prn || $Q check .", 1, "no settings stream in e.prn\nquillset: . is a directory"},
-        {"printf '[Profile]\\nModel = 1\\n[Character set]\\nCode page = USA\\n' >v.ini; $Q stream --profile v.ini >v.prn; $Q diff v.ini v.prn", 0, ""},
+        {"printf '[Profile]\\nModel = 1\\n[Character set]\\nCode page = USA\\n' >v.ini; $Q stream --profile v.ini >v.prn; $Q diff v.ini v.prn && $Q diff v.prn v.ini", 0, ""},
         // export replaces the old file only once the new one is whole.
         {"printf OLD >p.ini; (trap '' XFSZ; ulimit -f 1; $Q export --country USA p.ini 2>&1); r=$?; cat p.ini; ls p.ini* | wc -l; exit $r", 1, "File too large; the file is as it was\nOLD1\n"},
         {"printf OLD >q.ini; (ulimit -f 1; $Q export --country USA q.ini); echo $(cat q.ini) $(ls q.ini* | wc -l)", 0, "OLD 1\n"},

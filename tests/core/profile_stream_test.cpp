@@ -72,6 +72,7 @@ TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
         {MODEL_0 "[Print Style]\nPrint pass = 1 Pass\n", 4, "only model variant 1"},
         {MODEL_0 "[Reserved]\nByte 23 = 256\n", 4, "Byte 23: \"256\" is not a number from 0 to 255"},
         {MODEL_0 "[Print Styl]\nFont = Draft\n", 3, "unknown section [Print Styl]; the sections are Profile, Print Style"},
+        {MODEL_0 "[Emulation]\nFont = Draft\n", 4, "Font belongs in [Print Style], not in this section"},
         {MODEL_0 "[Print Style]\nFnt = Draft\n", 4, "unknown key \"Fnt\" in this section; its keys are Font, Pitch"},
         {MODEL_0 "[Print Style]\nFont = Draft\nFont = Roman\n", 5, "Font is given twice (first on line 4)"},
         {MODEL_0 "[Print Style]\nFont Draft\n", 4, "expected \"Label = Value\""},
