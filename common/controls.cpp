@@ -147,25 +147,23 @@ int spinPosition(HWND window, int spinId) {
     // within the range that the user typed (separators allowed) becomes the
     // position; an empty field, stray text or a number out of range leaves
     // the last position, which is what is returned then.
-    BOOL failed = FALSE;
-    LRESULT position =
-        sendTo(dialogControl(window, spinId), UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed));
-    return static_cast<int>(position);
+    // No error flag is asked for (lParam 0): the position is the answer either way.
+    return static_cast<int>(sendTo(dialogControl(window, spinId), UDM_GETPOS32, 0, 0));
 }
 
 std::string fieldText(HWND window, int editId, int maxChars) {
     if (maxChars < 0) maxChars = 0;
     // GetWindowTextA copies at most size - 1 characters and terminates the
     // buffer, so a longer text (possible only when set from code) is cut to
-    // the field's own limit rather than overrunning anything. The control
-    // comes from dialogControl: the rules read every field each time they
-    // run, and a lookup by id costs more than the text.
+    // the field's own limit rather than overrunning anything; the buffer
+    // starts zeroed, so the text is read up to its terminator whatever count
+    // the call hands back. The control comes from dialogControl: the rules
+    // read every field each time they run, and a lookup by id costs more
+    // than the text.
     std::vector<char> text(static_cast<size_t>(maxChars) + 1, '\0');
     HWND field = dialogControl(window, editId);
-    int copied = field ? GetWindowTextA(field, text.data(), static_cast<int>(text.size())) : 0;
-    if (copied < 0) copied = 0;
-    if (static_cast<size_t>(copied) >= text.size()) copied = static_cast<int>(text.size() - 1);
-    return std::string(text.data(), static_cast<size_t>(copied));
+    if (field) GetWindowTextA(field, text.data(), static_cast<int>(text.size()));
+    return text.data();
 }
 
 void setFieldNumber(HWND window, int editId, int value) {

@@ -69,13 +69,18 @@ void reportError(HWND owner, UINT textId, ...) {
     reportErrorText(owner, text);
 }
 
-void reportErrorText(HWND owner, const std::string& text) {
+namespace {
+// A dialog may report before the main window has loaded the caption.
+const char* messageCaption() {
     if (productCaption[0] == '\0') loadProductCaption();
-    MessageBoxA(owner, text.c_str(), productCaption, MB_OK | MB_ICONERROR);
+    return productCaption;
+}
+}  // namespace
+
+void reportErrorText(HWND owner, const std::string& text) {
+    MessageBoxA(owner, text.c_str(), messageCaption(), MB_OK | MB_ICONERROR);
 }
 
 bool askYesNo(HWND owner, UINT textId) {
-    if (productCaption[0] == '\0') loadProductCaption();
-    const std::string text = loadString(textId);
-    return MessageBoxA(owner, text.c_str(), productCaption, MB_YESNO) == IDYES;
+    return MessageBoxA(owner, loadString(textId).c_str(), messageCaption(), MB_YESNO) == IDYES;
 }

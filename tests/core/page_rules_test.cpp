@@ -255,20 +255,16 @@ TEST(PageRules, EdgeCases) {
 // An up-down's bounds may stand either way round; a position outside them goes to the bound it
 // passed, and the field's text is written only when it changes.
 TEST(PageRules, UpDownPositionsKeepToTheirBounds) {
-    const struct {
-        int low, high, value, position;
-        const char* before;
-        bool written;
-    } rows[] = {{0, 10, 5, 5, "", true},   {0, 10, 5, 5, "5", false}, {0, 10, 10, 10, "", true},
-                {0, 10, 11, 10, "", true}, {0, 10, -1, 0, "", true},  {10, 0, 11, 10, "", true},
-                {10, 0, -1, 0, "", true},  {10, 0, 5, 5, "", true},   {10, 0, 0, 0, "0", false}};
+    // clang-format off
+    const struct { int low, high, value, position; const char* before; bool written; } rows[] = {
+        {0, 10, 5, 5, "", true}, {0, 10, 5, 5, "5", false}, {0, 10, 10, 10, "", true}, {0, 10, 11, 10, "", true},
+        {0, 10, -1, 0, "", true}, {10, 0, 11, 10, "", true}, {10, 0, -1, 0, "", true}, {10, 0, 5, 5, "", true},
+        {10, 0, 0, 0, "0", false}};
+    // clang-format on
     for (const auto& r : rows) {
-        NumberShown field;
-        field.setRange(r.low, r.high);
-        field.text = r.before;
+        NumberShown field{r.before, r.low, r.high, 0, true};
         EXPECT_EQ(field.setPosition(r.value), r.written) << r.low << ".." << r.high << " " << r.value;
-        EXPECT_EQ(field.position, r.position);
-        EXPECT_EQ(field.text, std::to_string(r.position));
+        EXPECT_EQ(field.text + " " + std::to_string(field.position), std::to_string(r.position) + " " + field.text);
     }
     ListShown list;
     list.fill(100, 3);
