@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,7 @@ int readProfileFile(const std::string& path, Profile* profile, SettingsBlock* bl
 // failed before writing one, a document of the failures reported and the
 // exit code. Strings go out as UTF-8 (platform.h's toUtf8).
 void expectJson();
-void writeJsonDocument(const std::string& text);
+void writeJsonDocument(nlohmann::ordered_json document);
 void finishJson(int code);
 
 // A block from a country, the variant's defaults, a profile, a capture (the

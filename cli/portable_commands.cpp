@@ -65,11 +65,6 @@ void makeUtf8(Json& value) {
         for (Json& member : value) makeUtf8(member);
 }
 
-void printJson(Json document) {
-    makeUtf8(document);
-    // Bytes that are still not UTF-8 become U+FFFD rather than end the run.
-    writeJsonDocument(document.dump(2, ' ', false, Json::error_handler_t::replace));
-}
 
 // The --json run's state: whether a document is due, whether one went out,
 // and the failures reported on the way, for the document that stands in.
@@ -197,14 +192,16 @@ void reportFailure(const std::string& message) {
 
 void expectJson() { jsonRun.wanted = true; }
 
-void writeJsonDocument(const std::string& text) {
-    std::printf("%s\n", text.c_str());
+void writeJsonDocument(Json document) {
+    makeUtf8(document);
+    // Bytes that are still not UTF-8 become U+FFFD rather than end the run.
+    std::printf("%s\n", document.dump(2, ' ', false, Json::error_handler_t::replace).c_str());
     jsonRun.written = true;
 }
 
 void finishJson(int code) {
     if (!jsonRun.wanted || jsonRun.written) return;
-    printJson({{"problems", jsonRun.failures}, {"exit", code}});
+    writeJsonDocument({{"problems", jsonRun.failures}, {"exit", code}});
 }
 
 // What a profile of `model` fills in: the stored set, where one is stored
@@ -337,7 +334,7 @@ int showSettings(const SettingsBlock& block, uint8_t modelVariant, bool json) {
         printSettings(block, modelVariant);
         return ExitDone;
     }
-    printJson({{"model", modelOf(modelVariant)}, {"pages", pagesJson(block, modelVariant)}, {"exit", 0}});
+    writeJsonDocument({{"model", modelOf(modelVariant)}, {"pages", pagesJson(block, modelVariant)}, {"exit", 0}});
     return ExitDone;
 }
 
@@ -434,7 +431,7 @@ int decodeCapture(const std::string& file, const std::string& hex, int model, bo
         shown.push_back(entry);
     }
     if (json)
-        printJson({{"streams", shown}, {"kept", kept ? Json(kept->start) : Json()}, {"exit", code}});
+        writeJsonDocument({{"streams", shown}, {"kept", kept ? Json(kept->start) : Json()}, {"exit", code}});
     else if (kept && streams.size() > 1)
         std::printf("The printer keeps the stream at offset %s, the last complete one.\n",
                     std::to_string(kept->start).c_str());
@@ -457,7 +454,7 @@ int checkProfile(const std::string& path, bool json) {
         Json problems = Json::array();
         for (const ProfileError& error : errors)
             problems.push_back({{"line", error.line}, {"message", error.message}});
-        printJson({{"file", path},
+        writeJsonDocument({{"file", path},
                    {"model", profile.modelVariant < 0 ? Json() : Json(profile.modelVariant)},
                    {"base", base},
                    {"problems", problems},
@@ -512,7 +509,7 @@ int diffSettings(const BlockSource& old, const BlockSource& changed, bool json) 
         Json list = Json::array();
         for (const Difference& d : differences)
             list.push_back({{"page", d.page}, {"label", d.label}, {"old", d.from}, {"new", d.to}});
-        printJson({{"differences", list}, {"exit", code}});
+        writeJsonDocument({{"differences", list}, {"exit", code}});
     } else {
         for (const Difference& d : differences)
             std::printf("%s / %s: %s -> %s\n", d.page.c_str(), d.label.c_str(), d.from.c_str(), d.to.c_str());

@@ -184,14 +184,13 @@ int listQueues(const std::string& server, bool json) {
     if (int code = serverQueues(server, &queues)) return code;
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const PrintQueue& queue : queues)
-        if (queue.model) list.push_back({{"name", toUtf8(queue.name)}, {"port", toUtf8(queue.port)}});
+        if (queue.model) list.push_back({{"name", queue.name}, {"port", queue.port}});
     if (list.empty()) {
         reportFailure(noModelQueueText());
         return ExitFailed;
     }
     if (json)
-        writeJsonDocument(nlohmann::ordered_json({{"queues", list}, {"exit", 0}})
-                              .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
+        writeJsonDocument({{"queues", list}, {"exit", 0}});
     for (const PrintQueue& queue : queues)
         if (queue.model && !json)
             std::printf("%s\t%s\n", consoleText(queue.name).c_str(), consoleText(queue.port).c_str());

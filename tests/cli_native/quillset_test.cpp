@@ -117,6 +117,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"$Q diff --country USA --country Germany", 1, "\nCharacter set / International character: USA -> Germany\n"},
         {"$Q export --country Sweden - | $Q diff --json - --country Sweden", 0, "", "/differences", "[]"},
         {"$Q stream --variant | $Q diff --json --country USA -", 1, "", "/differences/0", R"({"page":"Profile","label":"Model","old":"0","new":"1"})"},
+        {"$Q diff --json --country USA --country USA", 0, "{\n  \"differences\": [],\n  \"exit\": 0\n}\n"},
         {"$Q diff --json --country USA nowhere.ini", 2, "", "/problems/0", R"("cannot read nowhere.ini: No such file or directory")"},
         {"$Q diff --country USA --json", 2, "", "/problems/0", R"("diff takes two sides, not 1; see quillset help diff")"},
         {"$Q export --country USA ./-d.ini && $Q diff --country USA -- -d.ini", 0, ""},
