@@ -142,17 +142,9 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
     // Models beyond corvex.ini's (which is then 0): Settings stored as 33
     // bytes; Office the only queue; no queue left.
     constexpr int Damaged = 8, OneQueue = 9, NoQueue = 10;
-    const struct {
-        int model;            // corvex.ini's Model
-        const char* profile;  // written to {P} first
-        const char* arguments;
-        int code;
-        int effect;
-        const char* text;  // in standard output or standard error
-        const char* pointer = nullptr;
-        const char* json = nullptr;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    // model: corvex.ini's Model; profile: written to {P} first; text: in standard output or error.
+    const struct { int model; const char* profile; const char* arguments; int code; int effect; const char* text; const char* pointer = nullptr; const char* json = nullptr; } cases[] = {
         {0, "[Profile]\nModel = 0\n[Print Style]\nPitch = 12 CPI\nFont = Roma\n", "import {P}", 1, Nothing, "cli-profile.ini:5: Font: \"Roma\" is not one of: Draft,"},
         {0, "[Profile]\nModel = 1\n[Print Style]\nFont = Roman\n", "import {P}", 1, Nothing, "was made for model variant 1, but corvex.ini names the standard model"},
         {7, roman, "import {P}", 0, Stored, "Stored the settings of"},
@@ -186,8 +178,8 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {1, nullptr, "print-table IBM \"sic (oki) 1pass\" --queue Office", 1, Nothing, "IBM_SIC_OKI_1PASS.PRN: No such file or directory\r\n"},
         {OneQueue, nullptr, "print-table ibm pc866(russian)", 0, Page, ""},
         {NoQueue, nullptr, "queues --json", 1, Nothing, "", "/problems/0", R"("no queue uses the Velmora DX-4170 driver; add a queue of it first")"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& c : cases) {
         install(CountryDefaultTable[2], c.model >= Damaged ? 0 : c.model, 2);
         if (c.model == Damaged) writeProgramValue("Settings", REG_BINARY, std::string(33, 'x').data(), 33);

@@ -138,13 +138,10 @@ TEST_F(CharacterTableTest, SendsTheChosenFileAsOneDocument) {
 // The printer is found and opened before the file is looked at.
 TEST_F(CharacterTableTest, ReportsEachFailureAndKeepsTheDialogOpen) {
     HANDLE holder = INVALID_HANDLE_VALUE;
-    struct Failure {
-        const char* name;
-        const char* port;     // nullptr: no queue
-        const char* content;  // nullptr: no file
-        std::function<void()> arrange;
-        std::string message;  // the text; a closing # stands for an error code
-    };
+    // port, content: nullptr for no queue, no file; message: the text, a closing # standing for an error code.
+    // clang-format off
+    struct Failure { const char* name; const char* port; const char* content; std::function<void()> arrange; std::string message; };
+    // clang-format on
     const std::string missing = "File <" + path + "> could not be find.";
     const Failure failures[] = {
         {"no printer, no file", nullptr, nullptr, {}, "Printer Driver <Velmora DX-4170> is not installed."},
