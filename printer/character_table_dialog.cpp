@@ -23,24 +23,22 @@ BOOL onInitDialog(HWND dialog) {
     return TRUE;
 }
 
-BOOL onCommand(HWND dialog, WORD id, WORD notification) {
+void onCommand(HWND dialog, WORD id, WORD notification) {
     switch (id) {
         case IDOK:
             if (printCharacterTable(dialog, listSelection(dialog, IDC_TABLE_EMULATION),
                                     listSelection(dialog, IDC_TABLE_LIST)))
                 EndDialog(dialog, 1);
-            return TRUE;
+            break;
         case IDCANCEL:
             EndDialog(dialog, -1);
-            return TRUE;
+            break;
         case IDC_TABLE_EMULATION:
-            if (notification != CBN_SELCHANGE) return FALSE;
-            fillTableList(dialog, listSelection(dialog, IDC_TABLE_EMULATION) == EpsonEmulation
-                                      ? EpsonEmulation
-                                      : IbmEmulation);
-            return TRUE;
-        default:
-            return FALSE;
+            if (notification == CBN_SELCHANGE)
+                fillTableList(dialog, listSelection(dialog, IDC_TABLE_EMULATION) == EpsonEmulation
+                                          ? EpsonEmulation
+                                          : IbmEmulation);
+            break;
     }
 }
 
@@ -49,7 +47,9 @@ INT_PTR CALLBACK characterTableProc(HWND dialog, UINT message, WPARAM wParam, LP
         case WM_INITDIALOG:
             return onInitDialog(dialog);
         case WM_COMMAND:
-            return onCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+            // A dialog's commands need nothing of the default handling.
+            onCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
         default:
             return FALSE;
     }

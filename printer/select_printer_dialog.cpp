@@ -13,11 +13,11 @@ namespace {
 // that and the copied length is checked against it.
 bool listEntryText(HWND list, int index, std::string* text) {
     const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR || length < 0) return false;
+    if (length < 0) return false;  // LB_ERR
     std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
     const LRESULT copied =
         SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
-    if (copied == LB_ERR || copied < 0 || copied > length) return false;
+    if (copied < 0 || copied > length) return false;
     text->assign(buffer.data(), static_cast<size_t>(copied));
     return true;
 }
@@ -33,7 +33,7 @@ void fillPrinterList(HWND dialog) {
         for (const auto& match : matches) {
             const LRESULT index =
                 SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(match.printerName.c_str()));
-            if (index == LB_ERR || index == LB_ERRSPACE) continue;
+            if (index < 0) continue;  // LB_ERR or LB_ERRSPACE
             const bool first = !appended;
             appended = true;
             if (first || lstrcmpiA(match.printerName.c_str(), windowState.rememberedPrinterName.c_str()) == 0) {
@@ -51,7 +51,7 @@ void showSelectedPort(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_PRINTER_LIST);
     const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
     std::string name;
-    if (selected == LB_ERR || !listEntryText(list, static_cast<int>(selected), &name)) return;
+    if (selected < 0 || !listEntryText(list, static_cast<int>(selected), &name)) return;
     std::vector<PrinterRecord> records;
     if (!enumeratePrinterRecords(&records)) return;
     for (const auto& record : records)
@@ -63,7 +63,7 @@ void confirmSelection(HWND dialog, std::string* confirmedName) {
     HWND list = GetDlgItem(dialog, IDC_PRINTER_LIST);
     const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
     std::string name;
-    if (selected == LB_ERR || !listEntryText(list, static_cast<int>(selected), &name)) {
+    if (selected < 0 || !listEntryText(list, static_cast<int>(selected), &name)) {
         EndDialog(dialog, -1);
         return;
     }
@@ -79,25 +79,18 @@ BOOL onInitDialog(HWND dialog, LPARAM param) {
     return TRUE;
 }
 
-BOOL onCommand(HWND dialog, WPARAM wParam) {
-    const int id = LOWORD(wParam);
-    const int code = HIWORD(wParam);
+void onCommand(HWND dialog, WPARAM wParam) {
     auto* confirmedName = reinterpret_cast<std::string*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    switch (id) {
+    switch (LOWORD(wParam)) {
         case IDOK:
             confirmSelection(dialog, confirmedName);
-            return TRUE;
+            break;
         case IDCANCEL:
             EndDialog(dialog, -1);
-            return TRUE;
+            break;
         case IDC_PRINTER_LIST:
-            if (code == LBN_SELCHANGE) {
-                showSelectedPort(dialog);
-                return TRUE;
-            }
-            return FALSE;
-        default:
-            return FALSE;
+            if (HIWORD(wParam) == LBN_SELCHANGE) showSelectedPort(dialog);
+            break;
     }
 }
 
@@ -110,7 +103,9 @@ INT_PTR CALLBACK selectPrinterProc(HWND dialog, UINT message, WPARAM wParam, LPA
             fillPrinterList(dialog);
             return TRUE;
         case WM_COMMAND:
-            return onCommand(dialog, wParam);
+            // A dialog's commands need nothing of the default handling.
+            onCommand(dialog, wParam);
+            return TRUE;
         default:
             return FALSE;
     }

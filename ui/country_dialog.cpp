@@ -47,15 +47,11 @@ INT_PTR CALLBACK countryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         case WM_COMMAND:
             // Only the two buttons end the dialog; a double-click on the list
             // and every other notification are ignored.
-            if (LOWORD(wParam) == IDOK) {
+            if (LOWORD(wParam) == IDOK)
                 onSelect(dialog);
-                return TRUE;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
+            else if (LOWORD(wParam) == IDCANCEL)
                 EndDialog(dialog, Cancelled);
-                return TRUE;
-            }
-            return FALSE;
+            return TRUE;
         default:
             return FALSE;
     }

@@ -85,56 +85,54 @@ void showAboutBox(HWND window) {
     DialogBoxParamA(appInstance(), AboutBoxTemplate, window, aboutDialogProc, 0);
 }
 
-BOOL onCommand(HWND window, WORD id, WORD notification) {
+void onCommand(HWND window, WORD id, WORD notification) {
     switch (id) {
         case IDOK:
         case IDCANCEL:  // also the Escape key and the close box
         case IDC_EXIT:
             askToExit(window);
-            return TRUE;
+            break;
         case IDC_SEND_SETTINGS:
             sendSettings(window, readPageChoices);
-            return FALSE;
+            break;
         case IDC_RESTORE_DEFAULT:
             restoreDefault(window);
-            return FALSE;
+            break;
         case IDC_CHARACTER_TABLE:
             // Printing a table changes no setting: the result is not needed.
             printCharacterTableDialog(window);
-            return FALSE;
+            break;
         case IDC_ABOUT:
             showAboutBox(window);
-            return FALSE;
+            break;
         case IDC_EMULATION:
             if (notification == CBN_SELCHANGE) applyEmulationRule(window);
-            return FALSE;
+            break;
         case IDC_CODE_PAGE:
             if (notification == CBN_SELCHANGE) applyCodePageRule(window);
-            return FALSE;
+            break;
         case IDC_FONT:
             if (notification == CBN_SELCHANGE) applyFontRule(window);
-            return FALSE;
+            break;
         case IDC_PITCH:
             if (notification == CBN_SELCHANGE) applyPitchRule(window);
-            return FALSE;
+            break;
         case IDC_PAGE_LENGTH:
             if (notification == CBN_SELCHANGE) applyPageLengthRule(window);
-            return FALSE;
+            break;
         case IDC_FREE_LENGTH:
             if (notification == EN_UPDATE) applyPageLengthRule(window);
-            return FALSE;
+            break;
         case IDC_LEFT_MARGIN:
             applyLeftMarginRule(window, notification);
-            return FALSE;
+            break;
         case IDC_RIGHT_MARGIN:
             applyRightMarginRule(window, notification);
-            return FALSE;
+            break;
         case IDC_TRACTOR:
         case IDC_FRICTION:
             if (notification == EN_KILLFOCUS) clampTofEntry(window, id);
-            return FALSE;
-        default:
-            return FALSE;
+            break;
     }
 }
 
@@ -211,7 +209,9 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_INITDIALOG:
             return onInitDialog(window);
         case WM_COMMAND:
-            return onCommand(window, LOWORD(wParam), HIWORD(wParam));
+            // The window's commands need nothing of the default handling.
+            onCommand(window, LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
         case WM_NOTIFY:
             return onNotify(window, reinterpret_cast<const NMHDR*>(lParam));
         case WM_SYSCOMMAND:
