@@ -23,17 +23,6 @@ bool spoolerHasPrinters() {
     return enumeratePrinters(1, &buffer, &count) && count > 0;
 }
 
-// The queue the user confirmed, looked up afresh by its list position. The
-// spooler may have changed while the dialog was open; when the position no
-// longer holds the confirmed queue, the confirmed name itself is used, so a
-// job never goes to a queue the user did not choose.
-std::string confirmedQueue(int position, const std::string& confirmedName) {
-    std::vector<PrinterRecord> matches;
-    if (enumerateModelPrinters(&matches) && static_cast<size_t>(position) < matches.size() &&
-        lstrcmpiA(matches[position].printerName.c_str(), confirmedName.c_str()) == 0)
-        return matches[position].printerName;
-    return confirmedName;
-}
 }  // namespace
 
 bool findModelPrinter(HWND owner, std::string* printerName) {
@@ -50,10 +39,12 @@ bool findModelPrinter(HWND owner, std::string* printerName) {
         *printerName = matches.front().printerName;
         return true;
     }
-    // Several candidates: the user chooses. Cancel needs no message.
+    // Several candidates: the user chooses. Cancel needs no message. The
+    // spooler may change while the dialog is open, so the list position the
+    // dialog ends with may hold another queue by now: the job goes to the
+    // queue the user confirmed, by its name.
     std::string confirmedName;
-    const int position = selectPrinterDialog(owner, &confirmedName);
-    if (position < 0) return false;
-    *printerName = confirmedQueue(position, confirmedName);
+    if (selectPrinterDialog(owner, &confirmedName) < 0) return false;
+    *printerName = confirmedName;
     return true;
 }

@@ -27,7 +27,6 @@ bool enumeratePrinters(DWORD level, std::vector<BYTE>* buffer, DWORD* count) {
         buffer->clear();
         return false;
     }
-    returned = 0;
     DWORD stillNeeded = 0;
     if (!EnumPrintersA(EnumerationScope, nullptr, level, buffer->empty() ? nullptr : buffer->data(),
                        static_cast<DWORD>(buffer->size()), &stillNeeded, &returned))
