@@ -13,8 +13,6 @@
 #include "common/window_helpers.h"
 
 namespace {
-constexpr int TreeTextBufferSize = 260;
-
 void showRow(HWND window, const Setting& setting, int command) {
     for (int id : {setting.labelId, setting.controlId, setting.upDownId, setting.unitId})
         if (id) ShowWindow(dialogControl(window, id), command);
@@ -45,10 +43,6 @@ bool selectFirstTreeItem(HWND window) {
     if (!tree) return false;
     auto first = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     if (!first) return false;
-    TVITEMA item = {};
-    item.mask = TVIF_PARAM | TVIF_HANDLE;
-    item.hItem = first;
-    if (!SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return false;
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first));
     return true;
 }
@@ -60,13 +54,12 @@ int buildSettingsTree(HWND window) {
     HTREEITEM previous = TVI_LAST;
     // The tree lists the pages in their order; an item's parameter is its page.
     for (int page = 0; page < PageCount; ++page) {
-        char text[TreeTextBufferSize];
-        if (LoadStringA(appInstance(), CataloguePages[page].stringId, text, sizeof text) <= 0) text[0] = '\0';
+        std::string text = loadString(CataloguePages[page].stringId);
         TVINSERTSTRUCTA insert = {};
         insert.hParent = TVI_ROOT;
         insert.hInsertAfter = previous;
         insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-        insert.item.pszText = text;
+        insert.item.pszText = text.data();
         insert.item.lParam = static_cast<LPARAM>(page);
         auto inserted = reinterpret_cast<HTREEITEM>(
             SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
