@@ -156,6 +156,8 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         // An unknown length-prefixed command is skipped whole (a fault here loops: output is capped); one stream needs no word on which is kept.
         {"printf 'A\\33(z\\1\\0XB\\n' >u.prn; (ulimit -f 64; $Q preview u.prn >o 2>e); r=$?; cat o e; exit $r", 1, "AB\nquillset: u.prn: offset 1: unknown command ESC ( 0x7A with 1 data bytes\n"},
         {"$Q stream --country USA >a && $Q decode a | tail -2", 0, "  Tractor: 0\n  Friction: 0\n"},
+        // Without an absolute XDG_CONFIG_HOME the stored set lives below HOME.
+        {"$Q export --country Germany g.ini && XDG_CONFIG_HOME=rel HOME=$D/h $Q import g.ini >/dev/null && ls h/.config/quillset", 0, "settings.ini\n"},
         // Each command's help names the options its completion offers, and no other.
         {"source " COMPLETION "; for c in $(grep -vx help " LISTED "); do COMP_WORDS=(quillset $c -); COMP_CWORD=2; _quillset; diff <($Q help $c | grep -o -- '--[a-z-]*' | sort -u) <(printf '%s\\n' ${COMPREPLY[@]} | sort -u) >/dev/null || f=\"$f $c\"; done; echo \"differ:$f\"; [ -z \"$f\" ]", 0, "differ:\n"},
         // clang-format on
