@@ -356,14 +356,16 @@ private:
             case 'X':
             case '^':
                 if (emulation_ == Emulation::Ibm) {
-                    const uint8_t* n = parameters(command == 'X' ? 2 : 1, command == 'X' ? "ESC X" : "ESC ^");
+                    // ESC X left right; ESC ^ and the one code to print as a character.
+                    const bool margins = command == 'X';
+                    const size_t count = margins ? 2 : 1;
+                    const uint8_t* n = parameters(count, margins ? "ESC X" : "ESC ^");
                     if (!n) return data_.size();
-                    if (command == 'X') {
+                    if (margins)
                         leftMargin_ = n[0] > 1 ? n[0] - 1u : 0u;
-                        return at + 4;
-                    }
-                    print(n[0]);
-                    return at + 3;
+                    else
+                        print(n[0]);
+                    return at + 2 + count;
                 }
                 break;
             default:
