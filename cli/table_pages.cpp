@@ -7,7 +7,7 @@
 #include "string_texts.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "common/window_helpers.h"
 #else
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,12 +33,11 @@ int positionIn(const std::string& name, const char* const* texts, int count, std
 
 // The folder the running program lies in, with its final slash.
 std::string programFolder() {
-    char path[4096];
 #ifdef _WIN32
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    const std::string program(path, length < sizeof path ? length : 0);
+    const std::string program = executablePath();
     return program.substr(0, program.find_last_of("\\/") + 1);
 #else
+    char path[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
     const std::string program(path, length > 0 && length < static_cast<ssize_t>(sizeof path) ? length : 0);
     return program.substr(0, program.rfind('/') + 1);

@@ -1,6 +1,7 @@
 #include "common/window_helpers.h"
 
 #include <cstdarg>
+#include <vector>
 
 #include "resource.h"
 
@@ -9,6 +10,8 @@ HINSTANCE instanceHandle = nullptr;
 constexpr int StringBufferSize = 260;
 // wsprintf never writes more than 1024 characters.
 constexpr int MessageBufferSize = 1025;
+// The longest path the platform has, in characters.
+constexpr DWORD LongestModulePath = 32768;
 }  // namespace
 
 char productCaption[255] = "";
@@ -16,6 +19,21 @@ char productCaption[255] = "";
 HINSTANCE appInstance() { return instanceHandle ? instanceHandle : GetModuleHandleA(nullptr); }
 
 void setAppInstance(HINSTANCE instance) { instanceHandle = instance; }
+
+// The executable's own full path, or "" when it cannot be had whole. When the
+// path fills the buffer it may have been cut (and left unterminated on older
+// systems), so the call is repeated with a larger buffer rather than
+// trusting it.
+std::string executablePath() {
+    for (DWORD size = MAX_PATH + 1; size <= LongestModulePath; size *= 2) {
+        std::vector<char> buffer(size);
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+        if (length == 0) return std::string();
+        if (length < size) return std::string(buffer.data(), length);
+    }
+    return std::string();
+}
+
 
 std::string loadString(UINT id) {
     char buffer[StringBufferSize];

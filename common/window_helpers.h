@@ -12,6 +12,9 @@
 HINSTANCE appInstance();
 void setAppInstance(HINSTANCE instance);
 
+// The executable's own full path, or "" when it cannot be had whole.
+std::string executablePath();
+
 // A string resource, loaded into a buffer of 260 characters (the longest list
 // entry text the program uses); an unknown id gives "".
 std::string loadString(UINT id);

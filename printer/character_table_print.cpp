@@ -28,17 +28,12 @@ TablePrintResult failure(UINT messageId, DWORD error = 0, const std::string& pat
     return {messageId, error, path};
 }
 
-// The directory of the running executable with its trailing backslash. The
-// platform cuts a longer module path at 260 characters; the directory part
-// is still whole as long as its last backslash made it into the buffer, and
-// a path that ends up too long is refused where the file is opened.
+// The directory of the running executable with its trailing backslash; ""
+// when it cannot be read. A path that ends up too long is refused where the
+// file is opened.
 std::string executableDirectory() {
-    char module[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    if (length == 0 || length > MAX_PATH) return std::string();
-    const std::string path(module, length < MAX_PATH ? length : MAX_PATH - 1);
-    const size_t slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string path = executablePath();
+    return path.substr(0, path.rfind('\\') + 1);
 }
 }  // namespace
 

@@ -17,7 +17,6 @@ constexpr const char* SettingsValue = "Settings";
 
 // Long paths (\\?\ prefixes, deep folders) can exceed MAX_PATH; past this
 // the path is not worth chasing.
-constexpr DWORD LongestModulePath = 32768;
 
 // Closes the key on every way out of the function that opened it.
 struct RegistryKey {
@@ -29,20 +28,6 @@ struct RegistryKey {
         if (handle) RegCloseKey(handle);
     }
 };
-
-// The executable's own full path, or "" when it cannot be had whole. When the
-// path fills the buffer it may have been cut (and left unterminated on older
-// systems), so the call is repeated with a larger buffer rather than
-// trusting it.
-std::string executablePath() {
-    for (DWORD size = MAX_PATH + 1; size <= LongestModulePath; size *= 2) {
-        std::vector<char> buffer(size);
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
-        if (length == 0) return std::string();
-        if (length < size) return std::string(buffer.data(), length);
-    }
-    return std::string();
-}
 
 // The key path is string 413; without it there is no key to open, and an
 // empty path would open the hive's root instead.
