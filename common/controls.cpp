@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <iterator>
+#include <map>
 #include <vector>
 
 #include "common/window_helpers.h"
@@ -13,7 +13,8 @@ namespace {
 // more than the message it is for; checking a remembered handle (its parent
 // and its id, both kept in the process) costs next to nothing. A handle that
 // no longer is that dialog's control with that id is looked up afresh, so a
-// closed window, a new one or two ids sharing a slot never mislead. A list's
+// closed window or a new one never misleads. There is one slot per id, so
+// they are as many as the program has control ids. A list's
 // slot also keeps the run of strings fillList put in and their number: the
 // lists change their entries only through fillList, and a count read from
 // the slot spares the rules a message for every list they look at.
@@ -24,10 +25,10 @@ struct KnownControl {
     UINT firstString;  // 0: not filled since the slot was taken
     int count;         // -1: not known, ask the list
 };
-KnownControl knownControls[256];
+std::map<int, KnownControl> knownControls;
 
 KnownControl& knownControl(HWND window, int id) {
-    KnownControl& known = knownControls[static_cast<unsigned>(id) % std::size(knownControls)];
+    KnownControl& known = knownControls[id];
     if (!(known.handle && known.dialog == window && known.id == id && GetParent(known.handle) == window &&
           GetDlgCtrlID(known.handle) == id))
         known = {window, id, GetDlgItem(window, id), 0, -1};
