@@ -22,14 +22,7 @@ using C = PageChoices;
 
 // Each control the rules read, with its short name in the cases below, the page choice it shows,
 // the rule its choice or text update runs and the rule its focus loss runs.
-struct Control {
-    const char* name;
-    List list;
-    Number number;
-    int C::*choice;
-    PageRule changed;
-    PageRule left;
-};
+struct Control { const char* name; List list; Number number; int C::*choice; PageRule changed, left; };
 const Control Controls[] = {
     {"E", &P::emulation, nullptr, &C::emulation, emulationChosen, nullptr},
     {"Cs", &P::characterSet, nullptr, &C::characterSet, nullptr, nullptr},
@@ -163,10 +156,7 @@ Pages loaded(const SettingsBlock& block, uint8_t variant) {
 // size, Pl page length, Ag A.G.M., Cr Auto CR; the fields Fr free page length, T top, B bottom, L left
 // and R right margin, Tr tractor, Fi friction. Strings: 144 "Italic", 320 "1" (Line/Inch), fonts 430
 // (standard) and 450 (variant).
-struct RuleCase {
-    const char* name;
-    const char* steps;
-};
+struct RuleCase { const char* name; const char* steps; };
 const RuleCase Cases[] = {
     {"EPSON to IBM and back", "P1 E=1 Cs#145+2 Cs?0 Ag+ Cr+ E=0 Cs#144+3 Cs?0 Ag- Cr-"},
     {"the emulation in force keeps the set", "P5 Cs=2 P1 E=0 P5 P1 Cs?2"},
