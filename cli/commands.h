@@ -29,8 +29,11 @@ void reportFailure(const std::string& message);
 // The system's text for an errno value.
 std::string systemErrorText(int error);
 
-// A profile or capture, "-" being standard input; false, with the reason
-// reported, when it cannot be read or is larger than any real one.
+// A file read whole, "-" being standard input; false when it cannot be read
+// or is larger than any real profile or capture (1 MB), with the reason and
+// the system's error code (0 when the reason is none of the system's).
+bool readWholeFile(const std::string& path, std::string* contents, std::string* reason, int* error);
+// The same for a profile or capture, the reason reported.
 bool readInputFile(const std::string& path, std::string* contents);
 
 // The set a profile of `model` fills in, for every command alike: where a

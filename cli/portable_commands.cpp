@@ -233,16 +233,18 @@ bool profileFitsMachine(uint8_t model, std::string* why) {
 
 std::string systemErrorText(int error) { return std::strerror(error); }
 
-bool readInputFile(const std::string& path, std::string* contents) {
+bool readWholeFile(const std::string& path, std::string* contents, std::string* reason, int* error) {
+    *error = 0;
     const bool standardInput = path == "-";
     struct stat status;
     if (!standardInput && stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
-        reportFailure(path + " is a directory, not a profile or capture");
+        *reason = path + " is a directory, not a profile or capture";
         return false;
     }
     FILE* file = standardInput ? stdin : std::fopen(path.c_str(), "rb");
     if (!file) {
-        reportFailure("cannot read " + path + ": " + systemErrorText(errno));
+        *error = errno;
+        *reason = "cannot read " + path + ": " + systemErrorText(*error);
         return false;
     }
 #ifdef _WIN32
@@ -261,19 +263,27 @@ bool readInputFile(const std::string& path, std::string* contents) {
         contents->append(buffer, length);
         tooLarge = contents->size() > static_cast<size_t>(LargestInput);
     }
-    const int error = errno;
+    const int readError = errno;
     const bool failed = !tooLarge && std::ferror(file);
     if (!standardInput) std::fclose(file);
     if (tooLarge) {
-        reportFailure(inputName(path) +
-                      " is larger than 1 MB, more than any profile or capture; it was not read");
+        *reason = inputName(path) + " is larger than 1 MB, more than any profile or capture; it was not read";
         return false;
     }
     if (failed) {
-        reportFailure("cannot read " + inputName(path) + ": " + systemErrorText(error));
+        *error = readError;
+        *reason = "cannot read " + inputName(path) + ": " + systemErrorText(readError);
         return false;
     }
     return true;
+}
+
+bool readInputFile(const std::string& path, std::string* contents) {
+    std::string reason;
+    int error = 0;
+    if (readWholeFile(path, contents, &reason, &error)) return true;
+    reportFailure(reason);
+    return false;
 }
 
 int readProfileFile(const std::string& path, Profile* profile, SettingsBlock* block) {

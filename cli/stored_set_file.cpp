@@ -3,7 +3,6 @@
 // person can read and diff. It is written as export writes files
 // (platform.h): under a fresh, exclusively created name beside it, then
 // renamed over it, so that the old set stays until the new one is complete.
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +13,7 @@
 #include <set>
 #include <vector>
 
+#include "cli/commands.h"
 #include "cli/platform.h"
 #include "cli/stored_set.h"
 #include "settings/catalogue.h"
@@ -75,32 +75,20 @@ int requiredModel() { return -1; }
 
 std::string requiredModelSource() { return ""; }
 
-// The file whole, or false with errno set; no real profile nears the limit.
-static bool readWhole(const std::string& path, std::string* text) {
-    const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) return false;
-    char buffer[65536];
-    ssize_t length = 0;
-    while ((length = read(file, buffer, sizeof buffer)) > 0 && text->size() <= (1u << 20))
-        text->append(buffer, static_cast<size_t>(length));
-    const int error = text->size() > (1u << 20) ? EFBIG : errno;
-    close(file);
-    errno = error;
-    return length == 0;
-}
-
 StoredSet loadStoredSet() {
     StoredSet stored;
     const std::string path = storedPath();
-    std::string text;
-    if (!readWhole(path, &text)) {
-        if (errno == ENOENT) {
+    std::string text, reason;
+    int error = 0;
+    if (!readWholeFile(path, &text, &reason, &error)) {
+        if (error == ENOENT) {
             stored.problem = "no settings are stored yet in " + path +
                              "; quillset import or quillset send --profile stores them";
             return stored;
         }
         stored.state = StoredSet::Damaged;
-        stored.problem = "cannot read the stored set " + path + ": " + errorText(errno);
+        stored.problem = error ? "cannot read the stored set " + path + ": " + errorText(error)
+                               : "the stored set: " + reason;
         return stored;
     }
     stored.state = StoredSet::Damaged;

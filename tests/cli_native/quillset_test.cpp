@@ -154,6 +154,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         // An unknown length-prefixed command is skipped whole (a fault here loops: output is capped); one stream needs no word on which is kept.
         {"printf 'A\\33(z\\1\\0XB\\n' >u.prn; (ulimit -f 64; $Q preview u.prn >o 2>e); r=$?; cat o e; exit $r", 1, "AB\nquillset: u.prn: offset 1: unknown command ESC ( 0x7A with 1 data bytes\n"},
         {"$Q stream --country USA >a && $Q decode a | tail -2", 0, "  Tractor: 0\n  Friction: 0\n"},
+        {"mkdir -p dir/quillset/settings.ini && XDG_CONFIG_HOME=$D/dir $Q show --stored 2>&1 | sed \"s|$D|D|\"; exit ${PIPESTATUS[0]}", 1, "quillset: the stored set: D/dir/quillset/settings.ini is a directory, not a profile or capture\n"},
         // Without an absolute XDG_CONFIG_HOME the stored set lives below HOME.
         {"$Q export --country Germany g.ini && XDG_CONFIG_HOME=rel HOME=$D/h $Q import g.ini >/dev/null && ls h/.config/quillset", 0, "settings.ini\n"},
         // A command cut short by the end of the data ends the reading (a fault here loops: output is capped).
