@@ -39,8 +39,8 @@ void runPageRules(HWND window, unsigned page) {
 // a selection change, so the page switch runs, nested in here. False when
 // the tree has no first item to select.
 bool selectFirstTreeItem(HWND window) {
+    // Without a tree the messages answer 0: no first item.
     HWND tree = GetDlgItem(window, IDC_SETTINGS_TREE);
-    if (!tree) return false;
     auto first = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     if (!first) return false;
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first));
