@@ -96,7 +96,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"mkdir sub; echo x >sub/t.ini; ln -s t.ini sub/l.ini; ln sub/t.ini h.ini; $Q export --country France sub/l.ini; test -L sub/l.ini && cat h.ini", 0, "International character = France\n"},
         {"echo x >m.ini; chmod 640 m.ini; $Q export --country USA m.ini; stat -c %a m.ini", 0, "640\n"},
         {"echo victim >v.txt; ln -s v.txt o.ini.quillset-new; $Q export --country USA o.ini; cat v.txt", 0, "victim"},
-        {"mkfifo fifo; $Q export --country USA fifo", 1, "cannot write fifo: it is not a regular file"},
+        {"mkfifo fifo; $Q export --country USA fifo 2>&1; $Q export --country USA nodir/x.ini 2>&1", 1, "standard output)\nquillset: cannot write nodir/x.ini: No such file or directory; the file is as it was\n"},
         // Every problem in one run, capped.
         {PROFILE "[Print Style]\\nEmulation = IBM\\nFont = Roma\\n[Print Styl]\\n' | $Q check --json -", 1, "", "/problems/0", R"({"line":4,"message":"Emulation belongs in [Emulation], not in this section"})"},
         {PROFILE "[Print Style]\\nEmulation = IBM\\nFont = Roma\\n[Print Styl]\\n' | $Q check -", 1, "standard input:5: Font: \"Roma\" is not one of: Draft, Bold PS, Courier, OCR-B, Prestige, Roman, Sans Serif, Script, Bold PS-SC, Courier-SC, Prestige-SC, Roman-SC, Sans Serif-SC, Script-SC (did you mean \"Roman\"?)\nstandard input:6: unknown section [Print Styl]; the sections are Profile, Print Style,"},
@@ -149,8 +149,8 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"diff <(sed -n 's/^\\.SS //p' " MAN_PAGE " | sort) " LISTED " && source " COMPLETION "; COMP_WORDS=(quillset ''); COMP_CWORD=1; _quillset; diff <(printf '%s\\n' ${COMPREPLY[@]} | grep -v ^- | sort) " LISTED, 0, ""},
         // DEL and C1 codes sent as plain bytes are controls; 0xA0 is a character; ESC ( ^ prints any code.
         {"printf '\\33@A\\177B\\237\\240\\33(^\\3\\0\\1 \\177\\n' >c.prn; $Q preview c.prn 2>e; r=$?; cat e; exit $r", 1, "AB?? ?\nquillset: c.prn: offset 3: control code 0x7F sent as a plain byte\nquillset: c.prn: offset 5: control code 0x9F sent as a plain byte\n"},
-        // A reset (IBM's ESC [ K) drops the left margin ESC X set.
-        {"printf '\\33[K\\0\\0\\33X\\5\\120A\\r\\n\\33[K\\0\\0B\\r\\n' | $Q preview -", 0, "    A\nB\n"},
+        // A code page (ESC [ T) makes the data IBM's; a reset (ESC [ K) drops the left margin ESC X set.
+        {"printf '\\33[T\\4\\0\\0\\0\\1\\265\\33X\\5\\120A\\r\\n\\33[K\\0\\0B\\r\\n' | $Q preview -", 0, "    A\nB\n"},
         // An unknown length-prefixed command is skipped whole (a fault here loops: output is capped); one stream needs no word on which is kept.
         {"printf 'A\\33(z\\1\\0XB\\n' >u.prn; (ulimit -f 64; $Q preview u.prn >o 2>e); r=$?; cat o e; exit $r", 1, "AB\nquillset: u.prn: offset 1: unknown command ESC ( 0x7A with 1 data bytes\n"},
         {"$Q stream --country USA >a && $Q decode a | tail -2", 0, "  Tractor: 0\n  Friction: 0\n"},
@@ -162,6 +162,10 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         // Each one-byte command and each with one parameter takes exactly its bytes.
         {"printf 'A\\33EB\\33FC\\33PD\\33ME\\33:F\\33l\\1G\\r\\nH\\33Q\\120I\\33R\\0J\\33t\\60K\\n' >s.prn; (ulimit -f 64; $Q preview --html s.prn)", 0, "<pre>A<b>B</b>CDEFG\n HIJK\n</pre>"},
         {"printf 'A\\33\\1BC\\n' >u2.prn; $Q preview u2.prn 2>e; r=$?; cat e; exit $r", 1, "ABC\nquillset: u2.prn: offset 1: unknown command ESC 0x01 ('?') (emulation not yet known)\n"},
+        {GERMANY "(trap '' XFSZ; ulimit -f 0; $Q import g.ini 2>&1)", 1, "quillset: cannot write the stored set "},
+        {"$Q decode", 2, "quillset: decode takes a FILE or --hex TEXT; see quillset help decode\n"},
+        {"$Q diff --help", 0, "Usage: quillset diff [OPTIONS]"},
+        {"$Q emport", 2, "unknown command \"emport\" (did you mean \"export\"?)"},
         // Each command's help names the options its completion offers, and no other.
         {"source " COMPLETION "; for c in $(grep -vx help " LISTED "); do COMP_WORDS=(quillset $c -); COMP_CWORD=2; _quillset; diff <($Q help $c | grep -o -- '--[a-z-]*' | sort -u) <(printf '%s\\n' ${COMPREPLY[@]} | sort -u) >/dev/null || f=\"$f $c\"; done; echo \"differ:$f\"; [ -z \"$f\" ]", 0, "differ:\n"},
         // clang-format on

@@ -55,3 +55,12 @@ TEST(Packing, WordsStayInsideTheBlock) {
     expected.bytes[0] = 0xEF, expected.bytes[1] = 0xBE, expected.bytes[30] = 0xFE, expected.bytes[31] = 0xCA;
     EXPECT_EQ(b, expected);
 }
+
+// Numbers as atoi reads them: white space, a sign, the digits up to the first other character; no overflow.
+TEST(Packing, NumbersReadAsAtoiWithoutOverflow) {
+    const std::pair<const char*, int> rows[] = {
+        {" \t\n\v\f\r42x", 42}, {"+7", 7},           {"-0012", -12},   {"", 0},
+        {"x1", 0},                {"2147483647", INT_MAX}, {"99999999999999999999", INT_MAX},
+        {"-2147483648", INT_MIN}, {"-99999999999999999999", INT_MIN}, {nullptr, 0}};
+    for (const auto& [text, value] : rows) EXPECT_EQ(asciiToInt(text), value) << (text ? text : "null");
+}
