@@ -66,14 +66,9 @@ Outcome bash(const std::string& command) {
 #define STREAMS(a, b) "cat <($Q stream --country " a ") <($Q stream --country " b ")"
 
 TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
-    const struct {
-        const char* command;
-        int code;
-        const char* text;  // in standard output or standard error
-        const char* pointer = nullptr;
-        const char* json = nullptr;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    // text: in standard output or standard error; pointer: into the JSON document, with its value.
+    const struct { const char* command; int code; const char* text; const char* pointer = nullptr; const char* json = nullptr; } cases[] = {
         // Output lost on a full disk is a failure, for every command that writes.
         {"$Q stream --country USA | $Q decode - >/dev/full", 1, "could not be written: No space left on device"},
         {"$Q diff --country USA --country Chile >/dev/full", 2, "could not be written: No space left"},
@@ -168,8 +163,8 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"$Q emport", 2, "unknown command \"emport\" (did you mean \"export\"?)"},
         // Each command's help names the options its completion offers, and no other.
         {"source " COMPLETION "; for c in $(grep -vx help " LISTED "); do COMP_WORDS=(quillset $c -); COMP_CWORD=2; _quillset; diff <($Q help $c | grep -o -- '--[a-z-]*' | sort -u) <(printf '%s\\n' ${COMPREPLY[@]} | sort -u) >/dev/null || f=\"$f $c\"; done; echo \"differ:$f\"; [ -z \"$f\" ]", 0, "differ:\n"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& c : cases) expectOutcome(bash(c.command), c.command, c.code, c.text, c.pointer, c.json);
 }
 

@@ -32,18 +32,15 @@ TEST_F(CommandsTest, TheVariantStartsAndRestoresItsOwnRowWithoutAsking) {
 }
 
 TEST_F(CommandsTest, EveryExitRouteAsksAndOnlyYesDestroysTheWindow) {
-    const struct {
-        UINT message;
-        WPARAM param;
-    } routes[] = {
+    const std::pair<UINT, WPARAM> routes[] = {
         {WM_COMMAND, IDC_EXIT}, {WM_COMMAND, IDCANCEL}, {WM_COMMAND, IDOK}, {WM_SYSCOMMAND, SC_CLOSE}};
-    for (const auto& r : routes) {
-        SCOPED_TRACE(r.param);
+    for (const auto& [routeMessage, routeParam] : routes) {
+        SCOPED_TRACE(routeParam);
         ASSERT_NE(openMainWindow(0, 6, CountryDefaultTable[6]), nullptr);
         const ULONGLONG written = programKeyWriteTime();
         for (int answer : {IDNO, IDYES}) {
             watcher.answer(answer);
-            SendMessageA(window, r.message, r.param, 0);
+            SendMessageA(window, routeMessage, routeParam, 0);
             MSG message;  // the close box may reach the command through a posted message
             while (PeekMessageA(&message, window, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
             EXPECT_EQ(IsWindow(window) != FALSE, answer == IDNO);
