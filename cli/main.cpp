@@ -251,10 +251,14 @@ int run(int argc, char** argv) {
     addServerOption(printTable, &queueOptions);
     const CLI::Option* tableWait = addWaitOption(printTable, &queueOptions);
 
-    // diff reads its sides itself, in order, "--" among them; only a call
-    // for its help goes through the parser.
+    // diff reads its sides itself, in order, "--" among them, and answers a
+    // call for its help wherever it stands before "--".
     const std::vector<std::string> diffArguments(argv + std::min(argc, 2), argv + argc);
-    if (argc > 1 && std::string(argv[1]) == "diff" && !asksForHelp(diffArguments)) {
+    if (argc > 1 && std::string(argv[1]) == "diff") {
+        if (asksForHelp(diffArguments)) {
+            std::cout << diff->help("quillset");
+            return ExitDone;
+        }
         outputLostCode = ExitUsage;
         std::vector<BlockSource> sides;
         if (!diffSides(diffArguments, &diffJson, &sides)) return ExitUsage;
@@ -282,7 +286,7 @@ int run(int argc, char** argv) {
             return ExitDone;
         }
         try {
-            std::cout << app.get_subcommand(helpTopic)->help();
+            std::cout << app.get_subcommand(helpTopic)->help("quillset");
             return ExitDone;
         } catch (const CLI::OptionNotFound&) {
             return unknownCommand(app, helpTopic);

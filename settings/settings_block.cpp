@@ -82,18 +82,15 @@ void packField(SettingsBlock& out, const SettingsBlock& start, BitField f, int v
     out.bytes[f.byte] = static_cast<uint8_t>(out.bytes[f.byte] | bits);
 }
 
-// Character set list position to stored code. The IBM emulation and the
-// model variant offer only "Graphic 1" and "Graphic 2"; EPSON on the
-// standard model also offers "Italic" first, and code 2 is never stored.
-bool characterSetCode(int index, bool twoEntryList, int* code) {
-    if (index < 0) return false;
-    if (twoEntryList) {
-        *code = index == 0 ? 1 : 3;
-        return true;
-    }
-    if (index > 2) return false;
-    *code = index == 2 ? 3 : index;
-    return true;
+// Character set list position to stored code, -1 for a position with none.
+// The IBM emulation and the model variant offer only "Graphic 1" and
+// "Graphic 2"; EPSON on the standard model also offers "Italic" first, and
+// code 2 is never stored.
+int characterSetCode(int index, bool twoEntryList) {
+    if (index < 0) return -1;
+    if (twoEntryList) return index == 0 ? 1 : 3;
+    if (index > 2) return -1;
+    return index == 2 ? 3 : index;
 }
 
 // The low word of an entry scaled to the block's unit. Unsigned arithmetic,
@@ -170,9 +167,7 @@ SettingsBlock packSettings(const PageChoices& c, uint8_t modelVariant, const Set
     packField(out, start, EmulationField, c.emulation);
     // The list the character set was chosen from depends on the emulation
     // the block ends up with, which is the start's when none is selected.
-    int code = -1;
-    characterSetCode(c.characterSet, emulation(out) == 1 || variant, &code);
-    packField(out, start, CharacterSetField, code);
+    packField(out, start, CharacterSetField, characterSetCode(c.characterSet, emulation(out) == 1 || variant));
     packField(out, start, InternationalCharacterField, c.internationalCharacter);
     packField(out, start, CodePageField, c.codePage);
 

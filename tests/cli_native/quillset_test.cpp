@@ -159,7 +159,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"printf 'A\\33\\1BC\\n' >u2.prn; $Q preview u2.prn 2>e; r=$?; cat e; exit $r", 1, "ABC\nquillset: u2.prn: offset 1: unknown command ESC 0x01 ('?') (emulation not yet known)\n"},
         {GERMANY "(trap '' XFSZ; ulimit -f 0; $Q import g.ini 2>&1)", 1, "quillset: cannot write the stored set "},
         {"$Q decode", 2, "quillset: decode takes a FILE or --hex TEXT; see quillset help decode\n"},
-        {"$Q diff --help", 0, "Usage: quillset diff [OPTIONS]"},
+        {"$Q diff --country USA --help", 0, "Usage: quillset diff [OPTIONS]"},
         {"$Q emport", 2, "unknown command \"emport\" (did you mean \"export\"?)"},
         // Each command's help names the options its completion offers, and no other.
         {"source " COMPLETION "; for c in $(grep -vx help " LISTED "); do COMP_WORDS=(quillset $c -); COMP_CWORD=2; _quillset; diff <($Q help $c | grep -o -- '--[a-z-]*' | sort -u) <(printf '%s\\n' ${COMPREPLY[@]} | sort -u) >/dev/null || f=\"$f $c\"; done; echo \"differ:$f\"; [ -z \"$f\" ]", 0, "differ:\n"},
