@@ -36,15 +36,13 @@ void runPageRules(HWND window, unsigned page) {
 }
 
 // Makes the first top-level item the selected one. The tree reports that as
-// a selection change, so the page switch runs, nested in here. False when
-// the tree has no first item to select.
-bool selectFirstTreeItem(HWND window) {
+// a selection change, so the page switch runs, nested in here; a tree
+// without items switches nothing.
+void selectFirstTreeItem(HWND window) {
     // Without a tree the messages answer 0: no first item.
     HWND tree = GetDlgItem(window, IDC_SETTINGS_TREE);
     auto first = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    if (!first) return false;
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first));
-    return true;
+    if (first) SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first));
 }
 }  // namespace
 
@@ -74,8 +72,10 @@ int showPage(HWND window, unsigned page) {
     // shows "Print Style" and runs its rules. When that was the page asked
     // for, everything is done; doing it all again here would only hide and
     // show the same controls and run the same rules on the same values.
-    if (windowState.ShownPage == NoPageShown && selectFirstTreeItem(window) && windowState.ShownPage == page)
-        return 1;
+    if (windowState.ShownPage == NoPageShown) {
+        selectFirstTreeItem(window);
+        if (windowState.ShownPage == page) return 1;
+    }
 
     // Every control of a setting row (label, list or field, up-down, unit) is
     // hidden, then those of the page's rows are shown. The tree, the command
