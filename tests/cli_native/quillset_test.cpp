@@ -88,7 +88,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {"printf OLD >p.ini; (trap '' XFSZ; ulimit -f 1; $Q export --country USA p.ini 2>&1); r=$?; cat p.ini; ls p.ini* | wc -l; exit $r", 1, "File too large; the file is as it was\nOLD1\n"},
         {"printf OLD >q.ini; (ulimit -f 1; $Q export --country USA q.ini); echo $(cat q.ini) $(ls q.ini* | wc -l)", 0, "OLD 1\n"},
         // It updates the file the path names, as a redirection would.
-        {"mkdir sub; echo x >sub/t.ini; ln -s t.ini sub/l.ini; ln sub/t.ini h.ini; $Q export --country France sub/l.ini; test -L sub/l.ini && cat h.ini", 0, "International character = France\n"},
+        {"mkdir sub; echo x >sub/t.ini; ln -s t.ini sub/l.ini; ln sub/t.ini h.ini; $Q export --country France sub/l.ini && test -L sub/l.ini && cat h.ini", 0, "International character = France\n"},
         {"echo x >m.ini; chmod 640 m.ini; $Q export --country USA m.ini; stat -c %a m.ini", 0, "640\n"},
         {"echo victim >v.txt; ln -s v.txt o.ini.quillset-new; $Q export --country USA o.ini; cat v.txt", 0, "victim"},
         {"mkfifo fifo; $Q export --country USA fifo 2>&1; $Q export --country USA nodir/x.ini 2>&1", 1, "standard output)\nquillset: cannot write nodir/x.ini: No such file or directory; the file is as it was\n"},

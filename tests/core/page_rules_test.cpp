@@ -152,6 +152,7 @@ Pages loaded(const SettingsBlock& block, uint8_t variant) {
 //   Pi?3  entry 3 is selected (-1: none)    Cs#145+2  the list holds strings 145 and 146
 //   Ps+  Ps-  enabled, disabled             L[0,133]  the up-down's range
 //   L:17  the field's text                  @L1428 @R11520  leftMarginPosition, rightMarginPosition
+//   R^-1  one arrow step down
 // The controls: E emulation, Cs character set, Cp code page, F font, Ls Line/Inch, Pi pitch, Ps point
 // size, Pl page length, Ag A.G.M., Cr Auto CR; the fields Fr free page length, T top, B bottom, L left
 // and R right margin, Tr tractor, Fi friction. Strings: 144 "Italic", 320 "1" (Line/Inch), fonts 430
@@ -182,6 +183,7 @@ const RuleCase Cases[] = {
     {"margins typed at 12 CPI", "Pi=1 P2 R<80 L<80 L:80 L<81 L:78 L<10 R<5 R:12"},
     {"12 CPI with a short right margin", "P2 R<60 P0 Pi=1 R:72 L[0,70]"},
     {"a right margin update keeps the left low bound at 0", "P2 L<10 R<50. L[0,48] R[12,80]"},
+    {"an arrow step moves the kept right margin at once", "P2 R^-1 R:79 @R11376 R^1 @R11520"},
     {"start-up runs the font, then the pitch rule",
      "b4=136 b18=5 b19=32 b20=120 b21=32 Ls#320+14 Ls?8 Ps- L:5 @L480 L[0,117]"},
     // Where the written rules fall short:
@@ -227,6 +229,7 @@ void runCase(const char* steps) {
             case '?': EXPECT_EQ(list->selection, atoi(arg.c_str())); break;
             case '#': EXPECT_EQ(run, arg); break;
             case '<' + 256: p.type(c.number, stay ? arg.substr(0, arg.size() - 1) : arg, !stay); break;
+            case '^' + 256: p.arrow(c.number, atoi(arg.c_str())); break;
             case ':' + 256: EXPECT_EQ(field->text, arg); break;
             case '[' + 256: EXPECT_EQ(range, t.substr(k)); break;
             default: EXPECT_EQ(list ? list->enabled : field->enabled, op == '+') << "+ or - expected"; break;
