@@ -164,6 +164,7 @@ const RuleCase Cases[] = {
     {"variant emulation change", "V P1 E=1 Cs#145+2 Cs?1"},
     {"variant with code page Italic", "V b1=23 P1 E=1 Cs#145+1 Cs?0"},
     {"variant with a code page past the list", "V b1=24 F#450+6"},
+    {"variant, code page Italic, Graphic 2 stored", "V b0=48 b1=23 Cs?0"},
     {"variant: Italic, then another code page", "V P5 Cp=23 Cs#145+1 Cp=2 Cs#145+2 Cs?0 F#450+11"},
     {"-SC font, then Draft", "F=9 Ls?14 Pi?5 Ps+ F=0 Ls#320+14 Ls?8 Ps- Pi?5"},
     {"4 kept across fixed fonts", "P2 Ls=5 P0 F=2 Ls?5"},
