@@ -32,6 +32,7 @@ const RuleCase Cases[] = {
     {"margins typed at 12 CPI", {}, {choose(IDC_PITCH, 1), page(2), type(IDC_RIGHT_MARGIN, "80"), type(IDC_LEFT_MARGIN, "80"), text(IDC_LEFT_MARGIN, "80"), type(IDC_LEFT_MARGIN, "81"), text(IDC_LEFT_MARGIN, "78"), type(IDC_LEFT_MARGIN, "10"), type(IDC_RIGHT_MARGIN, "5"), text(IDC_RIGHT_MARGIN, "12")}},
     {"start-up runs the font, then the pitch rule", {{4, 0x88}, {18, 5}, {19, 0x20}, {20, 0x78}, {21, 0x20}}, {entries(IDC_LINE_SPACING, FixedSpacings), selected(IDC_LINE_SPACING, "6"), enabled(IDC_POINT_SIZE, false), text(IDC_LEFT_MARGIN, "5"), holds(windowState.leftMarginPosition, 480), range(IDC_LEFT_MARGIN_SPIN, 0, 117)}},
     {"the free length shows its separator and is read by its position", {}, {page(2), choose(IDC_PAGE_LENGTH, 7), text(IDC_FREE_LENGTH, "1,980"), range(IDC_TOP_MARGIN_SPIN, 0, 450)}},
+    {"typed margins are corrected only when left", {}, {page(2), type(IDC_LEFT_MARGIN, "90", false), text(IDC_LEFT_MARGIN, "90"), type(IDC_RIGHT_MARGIN, "1", false), text(IDC_RIGHT_MARGIN, "1")}},
     {"typing stops at the limit; the arrows wrap", {}, {page(8), type(IDC_TRACTOR, "9000"), text(IDC_TRACTOR, "900"), type(IDC_FRICTION, "900", false), arrow(IDC_FRICTION, VK_UP), text(IDC_FRICTION, "0")}},
 };
 // clang-format on
