@@ -54,12 +54,9 @@ TEST(Profile, ShowsTheTextsAndNumbersOfThePages) {
 #define MODEL_0 "[Profile]\nModel = 0\n"  // lines 1 and 2
 
 TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
-    const struct {
-        const char* text;
-        int line;  // 0: the whole profile
-        const char* message;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    // line: 0 for the whole profile.
+    const struct { const char* text; int line; const char* message; } cases[] = {
         {"[Profile]\nModel = 1\n[Print Style]\nFont = Courier-SC\n[Character set]\nCode page = KU (EPSON)\n", 4, "Font: \"Courier-SC\" is not one of: Draft, Courier, Prestige, Roman, Sans Serif, Script\n"},
         {MODEL_0 "[Page Format]\nTop margin = 0000451\n", 4, "Top margin: 451 is outside 0 to 450"},
         {MODEL_0 "[Page Format]\nFree page length = 1,980\n", 4, "not a number"},
@@ -79,8 +76,8 @@ TEST(Profile, EveryFaultNamesItsLineAndStoresNothing) {
         // The model variant must be named, and be one of the two.
         {"[Emulation]\nEmulation = IBM\n", 0, "the profile names no model variant"},
         {"\n[Profile]\nModel = 2\n", 3, "Model: \"2\" is not one of: 0 (standard model), 1"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& c : cases) {
         SettingsBlock result = CountryDefaultTable[1];
         std::vector<ProfileError> errors;
@@ -109,12 +106,8 @@ TEST(StreamDecoder, FindsEveryRowInACapture) {
 }
 
 TEST(StreamDecoder, NamesTheOffsetAndReasonOfAFault) {
-    const struct {
-        size_t at;  // the byte changed, or the length cut to when value is -1
-        int value;
-        size_t offset;
-        const char* reason;
-    } cases[] = {
+    // at: the byte changed, or the length cut to when value is -1.
+    const struct { size_t at; int value; size_t offset; const char* reason; } cases[] = {
         {57, 0x1C, 57, "header: 0x1C where the frame header has 0x1B"},
         {7, 0x03, 7, "frame: command 0x03, expected 0x02"},
         {64, 0x19, 64, "frame: block offset 0x19, expected 0x18"},
