@@ -29,4 +29,9 @@ TEST(TransferStream, EveryBlockByteTravelsAtItsOwnPair) {
     EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + encodeTransferStream(block, buffer, sizeof buffer)),
               expected);
     EXPECT_EQ(encodeTransferStream(block, buffer, TransferStreamLength - 1), 0u);
+    // Where a message says a byte travels is where its pair stands.
+    for (int k : {0, 1, 22, 24, 31}) {
+        const size_t at = streamOffsetOfByte(k);
+        EXPECT_EQ(expected.at(at) | expected.at(at + 1) << 4, block.bytes[k]) << k;
+    }
 }
