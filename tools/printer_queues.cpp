@@ -14,6 +14,7 @@ std::string windowsPath(const std::string& unixPath) {
 
 namespace {
 std::string portsDir() { return windowsPath(QUILLSET_BUILD_DIR) + "\\ports"; }
+HKEY brokenQueue = nullptr;
 }  // namespace
 
 void removeAllPrinters() {
@@ -74,3 +75,23 @@ std::vector<uint8_t> readPortFile(const std::string& queue) {
 }
 
 void removePortFile(const std::string& queue) { DeleteFileA(portFilePath(queue).c_str()); }
+
+bool breakQueueList() {
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Print\\Printers\\Unread", 0,
+                        nullptr, REG_OPTION_VOLATILE | REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS | KEY_CREATE_LINK,
+                        nullptr, &brokenQueue, nullptr) != ERROR_SUCCESS)
+        return false;
+    const wchar_t target[] = L"\\Registry\\Machine\\Software\\NoSuchKey";
+    return RegSetValueExW(brokenQueue, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target),
+                          sizeof target - sizeof target[0]) == ERROR_SUCCESS;
+}
+
+void mendQueueList() {
+    // A link key is deleted by its handle: opening it by name would follow it.
+    using DeleteKey = LONG(WINAPI*)(HANDLE);
+    if (!brokenQueue) return;
+    reinterpret_cast<DeleteKey>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtDeleteKey")))(brokenQueue);
+    RegCloseKey(brokenQueue);
+    brokenQueue = nullptr;
+}

@@ -27,3 +27,8 @@ std::string portFilePath(const std::string& queue);
 bool portFileExists(const std::string& queue);
 std::vector<uint8_t> readPortFile(const std::string& queue);
 void removePortFile(const std::string& queue);
+
+// Makes the spooler's list of queues unreadable (a queue key that is a link
+// to no key), so that enumerating the queues fails, until mendQueueList.
+bool breakQueueList();
+void mendQueueList();

@@ -141,7 +141,7 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
     enum Effect { Nothing, Stored, Sent, StoredAndSent, Page };
     // Models beyond corvex.ini's (which is then 0): Settings stored as 33
     // bytes; Office the only queue; no queue left.
-    constexpr int Damaged = 8, OneQueue = 9, NoQueue = 10;
+    constexpr int Damaged = 8, OneQueue = 9, NoQueue = 10, Unlisted = 11;
     // clang-format off
     // model: corvex.ini's Model; profile: written to {P} first; text: in standard output or error.
     const struct { int model; const char* profile; const char* arguments; int code; int effect; const char* text; const char* pointer = nullptr; const char* json = nullptr; } cases[] = {
@@ -178,6 +178,7 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         {1, nullptr, "print-table IBM \"sic (oki) 1pass\" --queue Office", 1, Nothing, "IBM_SIC_OKI_1PASS.PRN: No such file or directory\r\n"},
         {OneQueue, nullptr, "print-table ibm pc866(russian)", 0, Page, ""},
         {NoQueue, nullptr, "queues --json", 1, Nothing, "", "/problems/0", R"("no queue uses the Velmora DX-4170 driver; add a queue of it first")"},
+        {Unlisted, nullptr, "queues", 1, Nothing, "quillset: cannot list the spooler's queues: "},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -187,11 +188,13 @@ TEST_F(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         if (c.model >= OneQueue) deleteQueue(c.model == OneQueue ? "Broken" : "Office");
         removePortFile("Office");
         if (c.profile) std::ofstream(Profile) << c.profile;
+        ASSERT_TRUE(c.model != Unlisted || breakQueueList());
         std::string arguments = c.arguments;
         for (const auto& [name, value] :
              {std::pair<std::string, std::string>{"{P}", Profile}, {"{C}", Capture}, {"{u}", unixDir}})
             if (arguments.find(name) != std::string::npos) arguments.replace(arguments.find(name), 3, value);
         expectOutcome(quillset(arguments), arguments, c.code, c.text, c.pointer, c.json);
+        mendQueueList();
         EXPECT_EQ(storedBlock(), c.effect & Stored    ? romanChile
                                  : c.model == Damaged ? SettingsBlock{}
                                                       : CountryDefaultTable[2])

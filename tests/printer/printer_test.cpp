@@ -87,22 +87,10 @@ TEST_F(FindPrinterTest, HandsBackTheConfirmedQueueWhateverHappensToTheSpooler) {
 // to no key) is a failed enumeration, not an empty one.
 TEST_F(FindPrinterTest, AnUnreadableQueueListIsAFailure) {
     ASSERT_TRUE(addQueue("Alpha"));
-    HKEY link = nullptr;
-    ASSERT_EQ(
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Print\\Printers\\Unread", 0,
-                        nullptr, REG_OPTION_VOLATILE | REG_OPTION_CREATE_LINK,
-                        KEY_ALL_ACCESS | KEY_CREATE_LINK, nullptr, &link, nullptr),
-        ERROR_SUCCESS);
-    const wchar_t target[] = L"\\Registry\\Machine\\Software\\NoSuchKey";
-    RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target),
-                   sizeof target - sizeof target[0]);
+    ASSERT_TRUE(breakQueueList());
     std::vector<PrinterRecord> matches;
     EXPECT_FALSE(enumerateModelPrinters(&matches));
-    using DeleteKey = LONG(WINAPI*)(HANDLE);
-    EXPECT_EQ(reinterpret_cast<DeleteKey>(reinterpret_cast<void*>(
-                  GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtDeleteKey")))(link),
-              0);
-    RegCloseKey(link);
+    mendQueueList();
     EXPECT_TRUE(enumerateModelPrinters(&matches) && matches.size() == 1);
 }
 
