@@ -7,6 +7,7 @@
 #include "settings/country_defaults.h"
 #include "settings/settings_state.h"
 #include "stored_settings.h"
+#include "ui/main_window.h"
 #include "ui/settings_tree.h"
 #include "window_cases.h"
 
@@ -84,4 +85,14 @@ TEST_F(CommandsTest, RestoreDefaultCancelledChangesNothingChosenReloadsAndStores
     runSteps(window,
              {selected(IDC_EMULATION, "IBM"), enabled(IDC_AGM, true), selected(IDC_INTERNATIONAL, "Sweden"),
               selected(IDC_PAGE_LENGTH, "12 Inch"), choose(IDC_INTERNATIONAL, 0)});
+}
+
+// The program's class is a dialog class: the dialog manager's extra bytes, white, the arrow, the icon.
+TEST(MainWindowClass, IsADialogClass) {
+    ASSERT_TRUE(registerMainWindowClass(GetModuleHandleA(nullptr)));
+    WNDCLASSA c;
+    ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "RovoVuv", &c));
+    EXPECT_EQ(std::make_tuple(c.cbWndExtra, c.cbClsExtra, c.style), std::make_tuple(DLGWINDOWEXTRA, 0, 0u));
+    EXPECT_TRUE(c.hIcon && c.hCursor == LoadCursorA(nullptr, IDC_ARROW) && c.hbrBackground == GetStockObject(WHITE_BRUSH));
+    UnregisterClassA("RovoVuv", GetModuleHandleA(nullptr));
 }
