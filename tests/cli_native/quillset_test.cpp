@@ -105,6 +105,7 @@ TEST(Quillset, ScriptsGetTheTrueExitStatusAndOutput) {
         // Sources: the variant's defaults are the variant's; an unknown country is named.
         {"$Q show --variant", 0, "\n  Print pass: 3 Pass\n"},
         {"$Q show --json --variant", 0, "", "/model", "1"},
+        {PROFILE "[Print Style]\\nFont = Roma\\n' >bad.ini; $Q show --profile bad.ini", 1, "bad.ini:4: Font: \"Roma\" is not one of"},
         {"$Q show --country Atlantis", 2, "unknown country \"Atlantis\"; the countries are USA, Belgium,"},
         {"$Q show --country germny", 2, "unknown country \"germny\" (did you mean \"Germany\"?)"},
         // diff: 0 same, 1 different, 2 trouble, in any mix of sides.
