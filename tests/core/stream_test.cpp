@@ -29,6 +29,13 @@ TEST(TransferStream, EveryBlockByteTravelsAtItsOwnPair) {
     EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + encodeTransferStream(block, buffer, sizeof buffer)),
               expected);
     EXPECT_EQ(encodeTransferStream(block, buffer, TransferStreamLength - 1), 0u);
+    // It decodes back, every nibble value 0 to F among its bytes; byte 23 comes back 0.
+    SettingsBlock decoded;
+    size_t start = 1;
+    StreamProblem problem;
+    block.bytes[23] = 0;
+    EXPECT_TRUE(decodeTransferStream(expected.data(), expected.size(), &decoded, &start, &problem) &&
+                decoded == block && start == 0) << problem.reason;
     // Where a message says a byte travels is where its pair stands.
     for (int k : {0, 1, 22, 24, 31}) {
         const size_t at = streamOffsetOfByte(k);
