@@ -9,7 +9,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <set>
 #include <vector>
 
@@ -41,8 +40,6 @@ std::string configFolder() {
 
 std::string storedPath() { return configFolder() + "/" + StoredFileName; }
 
-std::string errorText(int error) { return std::strerror(error); }
-
 // The keys a whole stored profile of `model` holds: every one that
 // writeProfile writes.
 std::set<int> keysOf(const Profile& profile) {
@@ -62,7 +59,7 @@ bool makeFolders(const std::string& path, std::string* failure) {
     for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string folder = path.substr(0, slash);
         if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-            *failure = "cannot make " + folder + ": " + errorText(errno);
+            *failure = "cannot make " + folder + ": " + systemErrorText(errno);
             return false;
         }
         if (slash == std::string::npos) return true;
@@ -87,7 +84,7 @@ StoredSet loadStoredSet() {
             return stored;
         }
         stored.state = StoredSet::Damaged;
-        stored.problem = error ? "cannot read the stored set " + path + ": " + errorText(error)
+        stored.problem = error ? "cannot read the stored set " + path + ": " + systemErrorText(error)
                                : "the stored set: " + reason;
         return stored;
     }
